@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build, run and test, if any are missing.
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+          fonts-comic-neue fonts-dejavu-core)
+if [ "${1:-}" = "--run" ]; then
+    packages+=(qt6-qpa-plugins)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,303 @@
+#include "app/form0.h"
+
+#include "app/mox_app.h"
+#include "app/moxlabel.h"
+#include "app/settings.h"
+#include "exercises/abc_folgen.h"
+#include "exercises/abc_luecken.h"
+#include "exercises/abc_reihe.h"
+#include "exercises/buchstabensuche.h"
+#include "exercises/woerterbuch.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/palette.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kClientWidth = 8415;
+constexpr int kClientHeight = 6555;
+// Tall enough to show the teacher's pictures "Druck" and "Punkte" with their captions.
+constexpr int kTeacherHeight = 8280;
+
+const QString kTitle = QStringLiteral("M O X - A B C");
+const QString kWordListPattern = QStringLiteral("MOXABC*.TXT");
+
+QString icon(const char* name) { return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)); }
+
+} // namespace
+
+Form0::Form0(MoxApp& app)
+    : app_(app)
+{
+    setWindowTitle(kTitle);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    const int width = Twips::toPixels(kClientWidth);
+    resize(width, Twips::toPixels(kClientHeight));
+    setMinimumSize(width, Twips::toPixels(kClientHeight));
+    setMaximumSize(width, Twips::toPixels(kTeacherHeight));
+    createControls();
+    wireEntries();
+    addShortcuts();
+}
+
+void Form0::createControls()
+{
+    const QColor band(205, 232, 255);
+    const QColor column(232, 246, 255);
+    place(new Shape(Shape::Kind::Rectangle, band, {}, this), 0, 0, kClientWidth, 735);
+    place(new Shape(Shape::Kind::Rectangle, column, {}, this), 0, 735, 1335, kTeacherHeight);
+    place(new Shape(Shape::Kind::RoundedRectangle, QColor(255, 248, 214), QColor(240, 200, 120),
+                    this),
+          5880, 1080, 2415, 5055);
+    place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightCyan, Colors::Blue, this), 60, 900,
+          1215, 1215);
+    place(new Shape(Shape::Kind::Oval, Qt::white, QColor(240, 200, 120), this), 6420, 2280, 1140,
+          2520);
+
+    Bild1 = new SvgPicture(QStringLiteral(":/title.svg"), this);
+    place(Bild1, 1440, 840, 4320, 5580);
+
+    auto picture = [this](const char* iconName, const char* name, const QColor& background,
+                          int left, int top) {
+        auto* button = new PictureButton(icon(iconName), QString::fromUtf8(name), background, this);
+        place(button, left, top, 495, 495);
+        return button;
+    };
+    Bild2 = picture("ende", "Ende", Colors::LightGrey, 120, 120);
+    Bild4 = picture("hilfe", "Hilfe", Colors::LightGrey, 4440, 120);
+    Bild3 = picture("info", "Info", Colors::LightGrey, 5880, 120);
+    Bild18 = picture("edit", "Edit", Colors::LightGrey, 7080, 120);
+    Bild7 = picture("bilder", "ABC-Bilder", Colors::LightCyan, 6000, 1200);
+    Bild6 = picture("folgen", "ABC-Folgen", Colors::LightCyan, 6600, 1440);
+    Bild8 = picture("luecken", "ABC-Lücken", Colors::LightCyan, 7080, 1920);
+    Bild5 = picture("wortsuche", "ABC-Wortsuche", Colors::LightCyan, 7320, 2520);
+    Bild15 = picture("fehlersuche", "ABC-Fehlersuche", Colors::LightCyan, 7560, 3120);
+    Bild10 = picture("reihe", "ABC-Reihe", Colors::LightCyan, 7440, 3720);
+    Bild11 = picture("buchstabensuche", "Buchstabensuche", Colors::LightCyan, 7320, 4320);
+    Bild17 = picture("laute", "ABC-Laute", Colors::LightCyan, 7080, 4800);
+    Bild16 = picture("galgen", "Galgenspiel", Colors::LightCyan, 6600, 5160);
+    Bild9 = picture("woerterbuch", "Wörterbuch", Colors::LightCyan, 6000, 5520);
+    Bild13 = picture("spiele", "Spiele", Colors::LightGrey, 120, 5640);
+    Bild12 = picture("druck", "Druck", Colors::LightYellow, 120, 7320);
+    Bild14 = picture("punkte", "Punkte", Colors::LightGrey, 1080, 7320);
+
+    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
+    auto caption = [&](QLabel* label, int left, int top, int width) {
+        label->setFont(captionFont);
+        place(label, left, top, width, 255);
+        return label;
+    };
+    auto clickCaption = [&](const QString& text, int left, int top, int width) {
+        auto* label = new ClickLabel(text, this);
+        label->setCursor(Qt::PointingHandCursor);
+        caption(label, left, top, width);
+        return label;
+    };
+    Bezeichnung4 = clickCaption(QStringLiteral(" Ende"), 660, 240, 900);
+    Bezeichnung5 = clickCaption(QStringLiteral(" Hilfe"), 4980, 240, 855);
+    Bezeichnung6 = clickCaption(QStringLiteral(" Info"), 6420, 240, 615);
+    Bezeichnung10 = clickCaption(QStringLiteral("Edit"), 7620, 240, 675);
+
+    auto centredCaption = [&](const QString& text, int left, int top, int width) {
+        auto* label = caption(new QLabel(text, this), left, top, width);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    };
+    Bezeichnung9 = centredCaption(QStringLiteral("Spiele"), 0, 6150, 735);
+    Bezeichnung8 = centredCaption(QStringLiteral("Druck"), 0, 7800, 735);
+    Bezeichnung7 = centredCaption(QStringLiteral("Punkte"), 900, 7800, 855);
+
+    Bezeichnung1 = new QLabel(QStringLiteral("0"), this);
+    Bezeichnung1->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 29.25, true));
+    Bezeichnung1->setAlignment(Qt::AlignCenter);
+    Bezeichnung1->setStyleSheet(QStringLiteral("color: rgb(0,0,255); background: transparent;"));
+    Bezeichnung1->setAccessibleName(QStringLiteral("Punkte"));
+    place(Bezeichnung1, 120, 960, 1095, 735);
+    Bezeichnung2 = centredCaption(QStringLiteral("P u n k t e"), 120, 1740, 1095);
+
+    Bezeichnung3 = new QLabel(this);
+    Bezeichnung3->hide();
+}
+
+template <class W, class Prepare> void Form0::openOnClick(PictureButton* picture, Prepare prepare)
+{
+    wiredEntries_.insert(picture);
+    connect(picture, &PictureButton::clicked, this, [this, prepare] {
+        W& target = app_.window<W>();
+        app_.open(target);
+        prepare(target);
+    });
+}
+
+template <class W> void Form0::openOnClick(PictureButton* picture)
+{
+    openOnClick<W>(picture, [](W&) {});
+}
+
+void Form0::wireEntries()
+{
+    connect(Bild2, &PictureButton::clicked, this, &Form0::Bild2_Click);
+    connect(Bezeichnung4, &ClickLabel::clicked, this, &Form0::Bild2_Click);
+    connect(Bild4, &PictureButton::clicked, this, &Form0::Bild4_Click);
+    connect(Bezeichnung5, &ClickLabel::clicked, this, &Form0::Bild4_Click);
+    connect(Bild18, &PictureButton::clicked, this, &Form0::Bild18_Click);
+    connect(Bezeichnung10, &ClickLabel::clicked, this, &Form0::Bild18_Click);
+    openOnClick<MOXLABEL>(Bild3);
+    connect(Bezeichnung6, &ClickLabel::clicked, Bild3, &PictureButton::clicked);
+    connect(Bild9, &PictureButton::clicked, this, &Form0::Bild9_Click);
+    connect(Bild12, &PictureButton::clicked, this, &Form0::Bild12_Click);
+    connect(Bild13, &PictureButton::clicked, this, &Form0::Bild13_Click);
+    connect(Bild14, &PictureButton::clicked, this, &Form0::Bild14_Click);
+
+    // The exercise entries: one line each.
+    openOnClick<Form2>(Bild6, [](Form2& folgen) { folgen.Liste1->clear(); });
+    openOnClick<Form4>(Bild8, [](Form4& luecken) { luecken.startFresh(); });
+    openOnClick<Form5>(Bild10);
+    openOnClick<Form6>(Bild11);
+
+    // Pictures whose window is not part of the program yet look switched off.
+    for (PictureButton* entry : {Bild5, Bild6, Bild7, Bild8, Bild10, Bild11, Bild15, Bild16, Bild17})
+        entry->setEnabled(wiredEntries_.contains(entry));
+}
+
+void Form0::addShortcuts()
+{
+    // Keys a child will not press by chance; the password prompt still comes first.
+    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), this);
+    connect(print, &QShortcut::activated, this, &Form0::Bild12_Click);
+    auto* threshold = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
+    connect(threshold, &QShortcut::activated, this, &Form0::Bild14_Click);
+}
+
+void Form0::Form_Load()
+{
+    placeOnScreen(Placement::Centred);
+    FileList* wordLists = app_.window<Form3>().Datei1;
+    wordLists->setPath(app_.workDir().path());
+    wordLists->setPattern(kWordListPattern);
+    if (wordLists->count() > 0)
+        wordLists->setListIndex(0);
+    app_.random().randomize();
+    readSettings();
+}
+
+void Form0::readSettings()
+{
+    if (const auto threshold = Settings::readThreshold(app_.workDir())) {
+        Bezeichnung3->setText(numberText(*threshold));
+        return;
+    }
+    app_.dialogs().msgBox(QStringLiteral("Datei 'MOXABC.INI' fehlt!\r"), MsgBox::OkOnly,
+                          QStringLiteral("M O X A B C"));
+    Bezeichnung3->setText(QStringLiteral("10"));
+}
+
+void Form0::closeRequested() { Bild2_Click(); }
+
+void Form0::Bild2_Click()
+{
+    const int answer = app_.dialogs().msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
+                                             MsgBox::YesNoQuestion, kTitle);
+    if (answer == MsgBox::Yes)
+        app_.endProgram();
+}
+
+void Form0::Bild4_Click()
+{
+    app_.dialogs().msgBox(QStringLiteral("Mit diesem Programm kannst du\r"
+                                         "das ABC trainieren. Wähle dazu\r"
+                                         "Übungen aus dem rechten Menü.\r"),
+                          MsgBox::OkOnly, QStringLiteral("H i l f e"));
+}
+
+void Form0::Bild18_Click()
+{
+    app_.dialogs().msgBox(QStringLiteral("Die Wörterbuchliste hat den Dateinamen MOXABC.TXT\r\n"
+                                         "und zeigt paarweise das Suchwort und die Seitenzahl\r\n"
+                                         "aus dem verwendeten Wörterbuch. Die Datei muss im\r\n"
+                                         "Programmordner stehen, sonst wird sie nicht erfasst.\r\n"
+                                         "Als Beispiel finden Sie eine MOXABC.TXT im Ordner.\r\n"
+                                         "Die Datei lässt sich einfach editieren und neu sichern.\r\n"),
+                          MsgBox::OkOnly, QStringLiteral("Wörterbuch editieren"));
+}
+
+void Form0::Bild9_Click()
+{
+    Form3& dictionary = app_.window<Form3>();
+    if (dictionary.Datei1->count() == 0) {
+        app_.dialogs().msgBox(QStringLiteral("Es ist keine Datei vorhanden!"), MsgBox::OkOnly,
+                              QStringLiteral("Datei fehlt ..."));
+        return;
+    }
+    dictionary.Datei1->setListIndex(0);
+    if (!dictionary.hasTasks()) {
+        app_.dialogs().msgBox(QStringLiteral("In der Wörterliste stehen keine Wörter mit "
+                                             "Seitenzahlen!\r"),
+                              MsgBox::OkOnly, QStringLiteral("Wörterbuch"));
+        return;
+    }
+    app_.open(dictionary);
+}
+
+bool Form0::passwordMatches(const QString& prompt)
+{
+    const QString typed = app_.dialogs().inputBox(prompt, QStringLiteral("Passwort"), QString());
+    return typed == Bezeichnung1->text();
+}
+
+bool Form0::wordListSelected() const { return app_.window<Form3>().Datei1->listIndex() >= 0; }
+
+void Form0::Bild12_Click()
+{
+    if (!passwordMatches(QStringLiteral("Erst das Passwort eingeben:")))
+        return;
+    if (!wordListSelected()) {
+        app_.dialogs().msgBox(QStringLiteral("Erst ein Wörterbuch auswählen!\r"), MsgBox::OkOnly,
+                              QStringLiteral("ABC drucken ..."));
+        return;
+    }
+}
+
+void Form0::Bild13_Click()
+{
+    const double points = textToNumber(Bezeichnung1->text());
+    const double threshold = textToNumber(Bezeichnung3->text());
+    if (points < threshold) {
+        app_.dialogs().msgBox(QStringLiteral("Du brauchst mindestens ") + Bezeichnung3->text() +
+                                  QStringLiteral(" Punkte!\r"),
+                              MsgBox::OkOnly, QStringLiteral("B e l o h n u n g s s p i e l e"));
+    }
+}
+
+void Form0::Bild14_Click()
+{
+    if (!passwordMatches(QStringLiteral("Erst Passwort eingeben:")))
+        return;
+    double threshold = 0;
+    do {
+        const QString typed = app_.dialogs().inputBox(
+            QStringLiteral("Notwendige Punktzahl für die Belohnung (10-100):"),
+            QStringLiteral("Belohnung"), QStringLiteral("30"));
+        // Points are whole numbers, so the threshold is too.
+        threshold = std::round(textToNumber(typed));
+        if (threshold == 0)
+            return;
+    } while (threshold < 10 || threshold > 100);
+    if (!Settings::writeThreshold(app_.workDir(), threshold)) {
+        app_.dialogs().msgBox(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
+                                             "werden!\rDie Punktzahl bleibt, wie sie war.\r"),
+                              MsgBox::OkOnly, QStringLiteral("M O X A B C"));
+        return;
+    }
+    Bezeichnung3->setText(bareText(threshold));
+}

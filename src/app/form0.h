@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <QSet>
+
+class ClickLabel;
+class MoxApp;
+class PictureButton;
+class QLabel;
+class Shape;
+class SvgPicture;
+
+// The main window: a menu of pictures, the points total and the hidden reward threshold.
+class Form0 : public MoxWindow {
+    Q_OBJECT
+public:
+    explicit Form0(MoxApp& app);
+
+    SvgPicture* Bild1;
+    PictureButton* Bild2;
+    PictureButton* Bild3;
+    PictureButton* Bild4;
+    PictureButton* Bild5;
+    PictureButton* Bild6;
+    PictureButton* Bild7;
+    PictureButton* Bild8;
+    PictureButton* Bild9;
+    PictureButton* Bild10;
+    PictureButton* Bild11;
+    PictureButton* Bild12;
+    PictureButton* Bild13;
+    PictureButton* Bild14;
+    PictureButton* Bild15;
+    PictureButton* Bild16;
+    PictureButton* Bild17;
+    PictureButton* Bild18;
+    QLabel* Bezeichnung1;
+    QLabel* Bezeichnung2;
+    QLabel* Bezeichnung3;
+    ClickLabel* Bezeichnung4;
+    ClickLabel* Bezeichnung5;
+    ClickLabel* Bezeichnung6;
+    QLabel* Bezeichnung7;
+    QLabel* Bezeichnung8;
+    QLabel* Bezeichnung9;
+    ClickLabel* Bezeichnung10;
+
+    void Bild2_Click();
+    void Bild4_Click();
+    void Bild9_Click();
+    void Bild12_Click();
+    void Bild13_Click();
+    void Bild14_Click();
+    void Bild18_Click();
+
+protected:
+    void Form_Load() override;
+    void closeRequested() override;
+
+private:
+    void createControls();
+    void wireEntries();
+    void addShortcuts();
+    // Hides the main window and shows W; prepare (if any) runs right after the showing.
+    template <class W, class Prepare> void openOnClick(PictureButton* picture, Prepare prepare);
+    template <class W> void openOnClick(PictureButton* picture);
+    bool passwordMatches(const QString& prompt);
+    void readSettings();
+    bool wordListSelected() const;
+
+    MoxApp& app_;
+    QSet<PictureButton*> wiredEntries_;
+};

@@ -1,0 +1,60 @@
+#include "app/mox_app.h"
+
+#include "app/form0.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir)
+    : dialogs_(dialogs)
+    , random_(random)
+    , workDir_(workDir)
+{
+}
+
+MoxApp::~MoxApp()
+{
+    windows_.clear();
+    main_.reset();
+    MoxWindow::setProgramEnding(false);
+}
+
+void MoxApp::start()
+{
+    main_ = std::make_unique<Form0>(*this);
+    main_->load();
+    if (!ended_)
+        main_->show();
+}
+
+void MoxApp::open(MoxWindow& target)
+{
+    main_->hide();
+    target.showFromOpener();
+}
+
+void MoxApp::backToMain(MoxWindow& from)
+{
+    from.hide();
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+}
+
+void MoxApp::addPoints(double delta, PointsForm form)
+{
+    addToPoints(*main_->Bezeichnung1, delta, form);
+}
+
+QString MoxApp::pointsCaption() const { return main_->Bezeichnung1->text(); }
+
+void MoxApp::endProgram()
+{
+    ended_ = true;
+    MoxWindow::setProgramEnding(true);
+    for (auto& [type, window] : windows_)
+        window->hide();
+    if (main_)
+        main_->hide();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/points.h"
+#include "app/shared_texts.h"
+#include "platform/window.h"
+
+#include <QDir>
+#include <QString>
+
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
+
+class Dialogs;
+class Form0;
+class RandomSource;
+
+// Everything the windows share: the services of the platform, the working folder, the
+// shared texts, and the windows themselves, each created on first use.
+class MoxApp {
+public:
+    MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir);
+    ~MoxApp();
+    MoxApp(const MoxApp&) = delete;
+    MoxApp& operator=(const MoxApp&) = delete;
+
+    Dialogs& dialogs() const { return dialogs_; }
+    RandomSource& random() const { return random_; }
+    const QDir& workDir() const { return workDir_; }
+    SharedTexts& shared() { return shared_; }
+
+    // Builds the main window, runs its start-up and shows it.
+    void start();
+    Form0& mainWindow() const { return *main_; }
+
+    // The window of type W, created and loaded the first time it is asked for.
+    template <class W> W& window()
+    {
+        auto& slot = windows_[std::type_index(typeid(W))];
+        if (!slot) {
+            slot = std::make_unique<W>(*this);
+            slot->load();
+        }
+        return static_cast<W&>(*slot);
+    }
+    template <class W> bool hasWindow() const
+    {
+        return windows_.contains(std::type_index(typeid(W)));
+    }
+
+    // Hides the main window and shows target; its activation follows once the caller is done.
+    void open(MoxWindow& target);
+    // Hides from and shows the main window again.
+    void backToMain(MoxWindow& from);
+
+    void addPoints(double delta, PointsForm form = PointsForm::Bare);
+    QString pointsCaption() const;
+
+    // Closes every window at once and leaves the event loop; nothing is saved.
+    void endProgram();
+    bool hasEnded() const { return ended_; }
+
+private:
+    Dialogs& dialogs_;
+    RandomSource& random_;
+    QDir workDir_;
+    SharedTexts shared_;
+    std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;
+    std::unique_ptr<Form0> main_;
+    bool ended_ = false;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+
+#include <optional>
+
+// The settings file holds one thing: the reward threshold, as the first field of its first
+// line (" 30 " followed by CR LF).
+namespace Settings {
+inline const QString FileName = QStringLiteral("MOXABC.INI");
+
+// Nothing when the file is missing, empty, or its first field is not a number.
+std::optional<double> readThreshold(const QDir& folder);
+// False when the file could not be written; the old file then stays as it was.
+bool writeThreshold(const QDir& folder, double threshold);
+QByteArray thresholdLine(double threshold);
+} // namespace Settings

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "exercises/word_list.h"
+#include "platform/window.h"
+
+class FileList;
+class MoxApp;
+class PictureButton;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+// The dictionary exercise: look the word up in the class dictionary, set its page with the
+// slider and press the button. Right pages are gathered and credited on leaving.
+class Form3 : public MoxWindow {
+    Q_OBJECT
+public:
+    explicit Form3(MoxApp& app);
+
+    QLabel* Bezeichnung1;
+    QLabel* Bezeichnung2; // number of entries
+    QLabel* Bezeichnung3; // highest page, then the page of the current word
+    QLabel* Bezeichnung4; // the search word
+    QLabel* Bezeichnung5; // deal marks: "-" not yet dealt in this cycle, "+" dealt
+    QLabel* Bezeichnung6;
+    QLabel* Label1;       // right answers not yet credited
+    QScrollBar* HBildlauf1;
+    QPushButton* Befehl2;
+    PictureButton* Picture1;
+    FileList* Datei1;     // the word lists; the selected one is the list in use
+
+    // False when the selected list has no word with a page.
+    bool hasTasks() const { return !entries_.isEmpty(); }
+
+    void Datei1_Click();
+    void HBildlauf1_Change();
+    void Befehl2_Click();
+    void Picture1_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void closeRequested() override { Picture1_Click(); }
+
+private:
+    void newLookupTask();
+    int drawUndealtEntry(const QString& marks);
+
+    MoxApp& app_;
+    QList<WordEntry> entries_; // the selected file's pairs, read when it was selected
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+// A surface that keeps what was drawn on it until it is cleared, whatever covered it in
+// between: drawing goes into an off-screen image, which the widget paints. Positions are
+// in twips. It also remembers the texts printed since the last clear, which is what the
+// child reads off the surface.
+class Canvas : public QWidget {
+    Q_OBJECT
+public:
+    struct PrintedText {
+        QString text;
+        QPoint position; // twips
+        QColor color;
+    };
+
+    explicit Canvas(QWidget* parent);
+
+    void clear();
+    void printText(const QString& text, QPoint position, const QColor& color, const QFont& font);
+    void drawLine(QPoint from, QPoint to, const QColor& color, int width = 1);
+
+    const QList<PrintedText>& printedTexts() const { return printed_; }
+    QColor pixelColor(QPoint position) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QImage image_;
+    QList<PrintedText> printed_;
+};

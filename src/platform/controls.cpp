@@ -1,0 +1,234 @@
+#include "platform/controls.h"
+
+#include "platform/collation.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+PictureButton::PictureButton(const QString& iconPath, const QString& name,
+                             const QColor& background, QWidget* parent)
+    : QWidget(parent)
+    , iconPath_(iconPath)
+    , renderer_(new QSvgRenderer(iconPath, this))
+    , background_(background)
+{
+    setAccessibleName(name);
+    setToolTip(name);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal radius = tile.width() / 6.0;
+    QColor fill = isEnabled() ? background_ : background_.lighter(110);
+    if (pressed_)
+        fill = fill.darker(115);
+    else if (hovered_ && isEnabled())
+        fill = fill.lighter(108);
+    painter.setBrush(fill);
+    const bool highlighted = hasFocus() || (hovered_ && isEnabled());
+    painter.setPen(QPen(highlighted ? QColor(255, 140, 0) : fill.darker(140),
+                        highlighted ? 2.5 : 1.0));
+    painter.drawRoundedRect(tile, radius, radius);
+    if (!isEnabled())
+        painter.setOpacity(0.35);
+    const qreal margin = tile.width() * 0.1;
+    renderer_->render(&painter, tile.adjusted(margin, margin, -margin, -margin));
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        pressed_ = true;
+        update();
+    }
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    update();
+    if (click)
+        emit clicked();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit clicked();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PictureButton::enterEvent(QEnterEvent* event)
+{
+    hovered_ = true;
+    update();
+    QWidget::enterEvent(event);
+}
+
+void PictureButton::leaveEvent(QEvent* event)
+{
+    hovered_ = false;
+    update();
+    QWidget::leaveEvent(event);
+}
+
+void PictureButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        setCursor(isEnabled() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    QWidget::changeEvent(event);
+}
+
+Shape::Shape(Kind kind, const QColor& fill, const QColor& border, QWidget* parent)
+    : QWidget(parent)
+    , kind_(kind)
+    , fill_(fill)
+    , border_(border)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(fill_);
+    painter.setPen(border_.isValid() ? QPen(border_, 1.5) : QPen(Qt::NoPen));
+    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+    switch (kind_) {
+    case Kind::Rectangle:
+        painter.drawRect(area);
+        break;
+    case Kind::RoundedRectangle: {
+        const qreal radius = std::min(area.width(), area.height()) / 5.0;
+        painter.drawRoundedRect(area, radius, radius);
+        break;
+    }
+    case Kind::Oval:
+        painter.drawEllipse(area);
+        break;
+    }
+}
+
+AbcListBox::AbcListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+}
+
+void AbcListBox::addSorted(const QString& text)
+{
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (abcLess(text, item(middle)->text()))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    insertItem(low, text);
+}
+
+QStringList AbcListBox::texts() const
+{
+    QStringList result;
+    for (int i = 0; i < count(); ++i)
+        result.append(item(i)->text());
+    return result;
+}
+
+FileList::FileList(QWidget* parent)
+    : QListWidget(parent)
+{
+}
+
+void FileList::setPath(const QString& folder)
+{
+    folder_.setPath(folder);
+    refresh();
+}
+
+void FileList::setPattern(const QString& pattern)
+{
+    pattern_ = pattern;
+    refresh();
+}
+
+void FileList::refresh()
+{
+    clear();
+    if (pattern_.isEmpty())
+        return;
+    addItems(folder_.entryList({pattern_}, QDir::Files | QDir::Readable,
+                               QDir::Name | QDir::IgnoreCase));
+}
+
+void FileList::setListIndex(int index)
+{
+    setCurrentRow(index);
+    emit clicked();
+}
+
+QString FileList::selectedPath() const
+{
+    const QListWidgetItem* selected = currentItem();
+    return selected ? folder_.filePath(selected->text()) : QString();
+}
+
+SvgPicture::SvgPicture(const QString& path, QWidget* parent)
+    : QWidget(parent)
+    , renderer_(new QSvgRenderer(path, this))
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void SvgPicture::paintEvent(QPaintEvent*)
+{
+    QSizeF picture = renderer_->defaultSize();
+    if (picture.isEmpty())
+        return;
+    picture.scale(size(), Qt::KeepAspectRatio);
+    const QRectF area((width() - picture.width()) / 2, (height() - picture.height()) / 2,
+                      picture.width(), picture.height());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer_->render(&painter, area);
+}

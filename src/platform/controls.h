@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QColor>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// A label that reacts to a click, like the caption labels beside the pictures.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString& text, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A square picture button: an SVG icon on a coloured tile. It takes the keyboard focus, so
+// Space or Enter press it too, and carries its German name for tooltips and screen readers.
+class PictureButton : public QWidget {
+    Q_OBJECT
+public:
+    PictureButton(const QString& iconPath, const QString& name, const QColor& background,
+                  QWidget* parent);
+
+    QString iconPath() const { return iconPath_; }
+    bool isHovered() const { return hovered_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QString iconPath_;
+    QSvgRenderer* renderer_;
+    QColor background_;
+    bool pressed_ = false;
+    bool hovered_ = false;
+};
+
+// Decoration painted behind the controls: rectangle, rounded rectangle or oval. It lets
+// every mouse event through to what lies below.
+class Shape : public QWidget {
+public:
+    enum class Kind { Rectangle, RoundedRectangle, Oval };
+
+    Shape(Kind kind, const QColor& fill, const QColor& border, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Kind kind_;
+    QColor fill_;
+    QColor border_;
+};
+
+// A list box that files every added item in its ABC place.
+class AbcListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit AbcListBox(QWidget* parent);
+
+    void addSorted(const QString& text);
+    QStringList texts() const;
+};
+
+// The names of the files in a folder that match a pattern (case does not matter), in name
+// order. Setting the list index selects a file and raises clicked(), as a click would.
+class FileList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget* parent);
+
+    void setPath(const QString& folder);
+    void setPattern(const QString& pattern);
+    int listIndex() const { return currentRow(); }
+    void setListIndex(int index);
+    // The full path of the selected file; empty when none is selected.
+    QString selectedPath() const;
+
+signals:
+    void clicked();
+
+private:
+    void refresh();
+
+    QDir folder_;
+    QString pattern_;
+};
+
+// A picture drawn from an SVG file, kept in its proportions and centred in its area.
+class SvgPicture : public QWidget {
+public:
+    SvgPicture(const QString& path, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QSvgRenderer* renderer_;
+};

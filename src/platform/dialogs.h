@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// Button sets and answers of the program's message boxes; the numbers are the ones the
+// windows pass around and compare against.
+namespace MsgBox {
+constexpr int OkOnly = 0;
+constexpr int YesNoStop = 20;
+constexpr int YesNoQuestion = 292;
+
+constexpr int Ok = 1;
+constexpr int Yes = 6;
+constexpr int No = 7;
+} // namespace MsgBox
+
+// The modal dialogs and the warning sound: everything a window needs from a person.
+// Tests replace it with a scripted fake.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Shows prompt (character 13 starts a new line) and returns MsgBox::Ok, Yes or No.
+    virtual int msgBox(const QString& prompt, int buttons, const QString& title) = 0;
+    // Returns the typed text, or the empty text on Cancel.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText = {}) = 0;
+    virtual void beep() = 0;
+};
+
+// The real dialogs: QMessageBox and QInputDialog with German buttons.
+class QtDialogs final : public Dialogs {
+public:
+    int msgBox(const QString& prompt, int buttons, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText = {}) override;
+    void beep() override;
+
+    // Message texts use CR (and CR LF) as line breaks; Qt wants LF.
+    static QString displayText(const QString& prompt);
+};

@@ -1,0 +1,72 @@
+#include "platform/window.h"
+
+#include "platform/twips.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+
+namespace {
+bool g_programEnding = false;
+} // namespace
+
+MoxWindow::MoxWindow(QWidget* parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void MoxWindow::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    Form_Load();
+}
+
+void MoxWindow::showFromOpener()
+{
+    load();
+    show();
+    raise();
+    activateWindow();
+    if (activationQueued_)
+        return;
+    activationQueued_ = true;
+    QMetaObject::invokeMethod(this, &MoxWindow::activate, Qt::QueuedConnection);
+}
+
+void MoxWindow::activate()
+{
+    activationQueued_ = false;
+    if (isVisible())
+        Form_Activate();
+}
+
+void MoxWindow::setProgramEnding(bool ending) { g_programEnding = ending; }
+
+void MoxWindow::setClientSize(int widthTwips, int heightTwips)
+{
+    setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
+}
+
+void MoxWindow::placeOnScreen(Placement placement)
+{
+    const QScreen* display = screen();
+    if (!display)
+        return;
+    const QRect area = display->availableGeometry();
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    const int divisor = placement == Placement::Centred ? 2 : 4;
+    move(area.left() + (area.width() - frame.width()) / 2,
+         area.top() + std::max(0, (area.height() - frame.height()) / divisor));
+}
+
+void MoxWindow::closeEvent(QCloseEvent* event)
+{
+    if (g_programEnding) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    closeRequested();
+}

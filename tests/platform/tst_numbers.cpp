@@ -1,0 +1,69 @@
+#include "platform/numbers.h"
+
+#include <QTest>
+
+class NumbersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void numberTextHasBlankForSign_data();
+    void numberTextHasBlankForSign();
+    void textToNumberReadsLeadingNumber_data();
+    void textToNumberReadsLeadingNumber();
+    void parseNumberNeedsWholeText();
+};
+
+void NumbersTest::numberTextHasBlankForSign_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("withBlank");
+    QTest::addColumn<QString>("bare");
+    QTest::newRow("five") << 5.0 << " 5" << "5";
+    QTest::newRow("zero") << 0.0 << " 0" << "0";
+    QTest::newRow("minus one") << -1.0 << "-1" << "-1";
+    QTest::newRow("hundred") << 100.0 << " 100" << "100";
+    QTest::newRow("fraction") << 12.5 << " 12.5" << "12.5";
+}
+
+void NumbersTest::numberTextHasBlankForSign()
+{
+    QFETCH(double, value);
+    QFETCH(QString, withBlank);
+    QFETCH(QString, bare);
+    QCOMPARE(numberText(value), withBlank);
+    QCOMPARE(bareText(value), bare);
+}
+
+void NumbersTest::textToNumberReadsLeadingNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("bare") << "12" << 12.0;
+    QTest::newRow("leading blank") << " 12" << 12.0;
+    QTest::newRow("several blanks") << "   7" << 7.0;
+    QTest::newRow("negative") << "-3" << -3.0;
+    QTest::newRow("decimal") << "2.5" << 2.5;
+    QTest::newRow("text after") << "30 Punkte" << 30.0;
+    QTest::newRow("no number") << "Apfel" << 0.0;
+    QTest::newRow("empty") << "" << 0.0;
+    QTest::newRow("leading zero") << "012" << 12.0;
+    QTest::newRow("sign alone") << "-" << 0.0;
+}
+
+void NumbersTest::textToNumberReadsLeadingNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QCOMPARE(textToNumber(text), value);
+}
+
+void NumbersTest::parseNumberNeedsWholeText()
+{
+    QCOMPARE(parseNumber(QStringLiteral(" 30 ")), std::optional<double>(30));
+    QCOMPARE(parseNumber(QStringLiteral("12")), std::optional<double>(12));
+    QCOMPARE(parseNumber(QStringLiteral("30abc")), std::nullopt);
+    QCOMPARE(parseNumber(QStringLiteral("abc")), std::nullopt);
+    QCOMPARE(parseNumber(QString()), std::nullopt);
+}
+
+QTEST_APPLESS_MAIN(NumbersTest)
+#include "tst_numbers.moc"

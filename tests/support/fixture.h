@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/form0.h"
+#include "app/mox_app.h"
+#include "platform/random.h"
+#include "scripted_dialogs.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+// A program as it runs, but in a temporary working folder, with scripted dialogs and a
+// generator seeded the same way every time.
+class Fixture {
+public:
+    explicit Fixture(std::uint64_t seed = 1);
+    ~Fixture();
+
+    // Files of the working folder; the text is written as it is (CR LF where a test wants it).
+    void writeFile(const QString& name, const QByteArray& bytes);
+    QByteArray readFile(const QString& name) const;
+    bool fileExists(const QString& name) const;
+    QString path() const { return dir_.path(); }
+
+    // Starts the program as main() does. With a settings file of its own unless the test
+    // wrote one (or asked for none), so that no start-up message is due.
+    void start();
+    void startWithoutSettings();
+
+    MoxApp& app() { return *app_; }
+    Form0& main() { return app_->mainWindow(); }
+    template <class W> W& window() { return app_->window<W>(); }
+
+    QString points() const { return app_->pointsCaption(); }
+    void setPoints(const QString& caption);
+
+    // A left click in the middle of a control, then the queued activations of any window it
+    // showed.
+    static void click(QWidget* control);
+    static void key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static void settle();
+
+    ScriptedDialogs dialogs;
+    TimeSeededRandom random;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<MoxApp> app_;
+};
+
+// Fails the test when a dialog was missing, unexpected or different from the script.
+#define VERIFY_DIALOGS(fixture) QVERIFY2((fixture).dialogs.ok(), qPrintable((fixture).dialogs.report()))

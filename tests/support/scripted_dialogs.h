@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Stands in for the dialogs: every message and input box must be expected beforehand, in
+// order, with its exact text, title and buttons; it is answered from the script. Anything
+// else is recorded as a failure, which the test then reports.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Call {
+        bool isInput = false;
+        QString prompt;
+        QString title;
+        int buttons = 0;
+        QString defaultText;
+    };
+
+    void expectMessage(const QString& prompt, const QString& title, int buttons,
+                       int answer = MsgBox::Ok);
+    void expectInput(const QString& prompt, const QString& title, const QString& defaultText,
+                     const QString& answer);
+
+    int msgBox(const QString& prompt, int buttons, const QString& title) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText = {}) override;
+    void beep() override { ++beeps; }
+
+    // True when every expected dialog came, as expected, and nothing else did.
+    bool ok() const { return failures.isEmpty() && script_.isEmpty(); }
+    QString report() const;
+    void reset();
+
+    QList<Call> calls;
+    QStringList failures;
+    int beeps = 0;
+
+private:
+    struct Expected {
+        Call call;
+        int answer = MsgBox::Ok;
+        QString typed;
+    };
+    std::optional<Expected> next(const Call& call);
+
+    QList<Expected> script_;
+};
