@@ -8,8 +8,7 @@
 
 #include <cstdio>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (!hasDisplay()) {
         std::fputs("moxabc: Kein Bildschirm gefunden (DISPLAY oder WAYLAND_DISPLAY ist nicht "
                    "gesetzt). Bitte in einer grafischen Sitzung starten.\n",

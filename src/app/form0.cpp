@@ -30,13 +30,14 @@ constexpr int kTeacherHeight = 8280;
 const QString kTitle = QStringLiteral("M O X - A B C");
 const QString kWordListPattern = QStringLiteral("MOXABC*.TXT");
 
-QString icon(const char* name) { return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)); }
+QString icon(const char* name) {
+    return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name));
+}
 
 } // namespace
 
 Form0::Form0(MoxApp& app)
-    : app_(app)
-{
+    : app_(app) {
     setWindowTitle(kTitle);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
@@ -50,8 +51,7 @@ Form0::Form0(MoxApp& app)
     addShortcuts();
 }
 
-void Form0::createControls()
-{
+void Form0::createControls() {
     const QColor band(205, 232, 255);
     const QColor column(232, 246, 255);
     place(new Shape(Shape::Kind::Rectangle, band, {}, this), 0, 0, kClientWidth, 735);
@@ -61,8 +61,7 @@ void Form0::createControls()
           5880, 1080, 2415, 5055);
     place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightCyan, Colors::Blue, this), 60, 900,
           1215, 1215);
-    place(new Shape(Shape::Kind::Oval, Qt::white, QColor(240, 200, 120), this), 6420, 2280, 1140,
-          2520);
+    place(new Shape(Shape::Kind::Oval, Qt::white, {}, this), 180, 990, 975, 690);
 
     Bild1 = new SvgPicture(QStringLiteral(":/title.svg"), this);
     place(Bild1, 1440, 840, 4320, 5580);
@@ -129,8 +128,7 @@ void Form0::createControls()
     Bezeichnung3->hide();
 }
 
-template <class W, class Prepare> void Form0::openOnClick(PictureButton* picture, Prepare prepare)
-{
+template <class W, class Prepare> void Form0::openOnClick(PictureButton* picture, Prepare prepare) {
     wiredEntries_.insert(picture);
     connect(picture, &PictureButton::clicked, this, [this, prepare] {
         W& target = app_.window<W>();
@@ -139,13 +137,11 @@ template <class W, class Prepare> void Form0::openOnClick(PictureButton* picture
     });
 }
 
-template <class W> void Form0::openOnClick(PictureButton* picture)
-{
+template <class W> void Form0::openOnClick(PictureButton* picture) {
     openOnClick<W>(picture, [](W&) {});
 }
 
-void Form0::wireEntries()
-{
+void Form0::wireEntries() {
     connect(Bild2, &PictureButton::clicked, this, &Form0::Bild2_Click);
     connect(Bezeichnung4, &ClickLabel::clicked, this, &Form0::Bild2_Click);
     connect(Bild4, &PictureButton::clicked, this, &Form0::Bild4_Click);
@@ -166,12 +162,12 @@ void Form0::wireEntries()
     openOnClick<Form6>(Bild11);
 
     // Pictures whose window is not part of the program yet look switched off.
-    for (PictureButton* entry : {Bild5, Bild6, Bild7, Bild8, Bild10, Bild11, Bild15, Bild16, Bild17})
+    for (PictureButton* entry :
+         {Bild5, Bild6, Bild7, Bild8, Bild10, Bild11, Bild15, Bild16, Bild17})
         entry->setEnabled(wiredEntries_.contains(entry));
 }
 
-void Form0::addShortcuts()
-{
+void Form0::addShortcuts() {
     // Keys a child will not press by chance; the password prompt still comes first.
     auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), this);
     connect(print, &QShortcut::activated, this, &Form0::Bild12_Click);
@@ -179,8 +175,7 @@ void Form0::addShortcuts()
     connect(threshold, &QShortcut::activated, this, &Form0::Bild14_Click);
 }
 
-void Form0::Form_Load()
-{
+void Form0::Form_Load() {
     placeOnScreen(Placement::Centred);
     FileList* wordLists = app_.window<Form3>().Datei1;
     wordLists->setPath(app_.workDir().path());
@@ -191,8 +186,7 @@ void Form0::Form_Load()
     readSettings();
 }
 
-void Form0::readSettings()
-{
+void Form0::readSettings() {
     if (const auto threshold = Settings::readThreshold(app_.workDir())) {
         Bezeichnung3->setText(numberText(*threshold));
         return;
@@ -202,37 +196,36 @@ void Form0::readSettings()
     Bezeichnung3->setText(QStringLiteral("10"));
 }
 
-void Form0::closeRequested() { Bild2_Click(); }
+void Form0::closeRequested() {
+    Bild2_Click();
+}
 
-void Form0::Bild2_Click()
-{
+void Form0::Bild2_Click() {
     const int answer = app_.dialogs().msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
                                              MsgBox::YesNoQuestion, kTitle);
     if (answer == MsgBox::Yes)
         app_.endProgram();
 }
 
-void Form0::Bild4_Click()
-{
+void Form0::Bild4_Click() {
     app_.dialogs().msgBox(QStringLiteral("Mit diesem Programm kannst du\r"
                                          "das ABC trainieren. Wähle dazu\r"
                                          "Übungen aus dem rechten Menü.\r"),
                           MsgBox::OkOnly, QStringLiteral("H i l f e"));
 }
 
-void Form0::Bild18_Click()
-{
-    app_.dialogs().msgBox(QStringLiteral("Die Wörterbuchliste hat den Dateinamen MOXABC.TXT\r\n"
-                                         "und zeigt paarweise das Suchwort und die Seitenzahl\r\n"
-                                         "aus dem verwendeten Wörterbuch. Die Datei muss im\r\n"
-                                         "Programmordner stehen, sonst wird sie nicht erfasst.\r\n"
-                                         "Als Beispiel finden Sie eine MOXABC.TXT im Ordner.\r\n"
-                                         "Die Datei lässt sich einfach editieren und neu sichern.\r\n"),
-                          MsgBox::OkOnly, QStringLiteral("Wörterbuch editieren"));
+void Form0::Bild18_Click() {
+    app_.dialogs().msgBox(
+        QStringLiteral("Die Wörterbuchliste hat den Dateinamen MOXABC.TXT\r\n"
+                       "und zeigt paarweise das Suchwort und die Seitenzahl\r\n"
+                       "aus dem verwendeten Wörterbuch. Die Datei muss im\r\n"
+                       "Programmordner stehen, sonst wird sie nicht erfasst.\r\n"
+                       "Als Beispiel finden Sie eine MOXABC.TXT im Ordner.\r\n"
+                       "Die Datei lässt sich einfach editieren und neu sichern.\r\n"),
+        MsgBox::OkOnly, QStringLiteral("Wörterbuch editieren"));
 }
 
-void Form0::Bild9_Click()
-{
+void Form0::Bild9_Click() {
     Form3& dictionary = app_.window<Form3>();
     if (dictionary.Datei1->count() == 0) {
         app_.dialogs().msgBox(QStringLiteral("Es ist keine Datei vorhanden!"), MsgBox::OkOnly,
@@ -249,16 +242,16 @@ void Form0::Bild9_Click()
     app_.open(dictionary);
 }
 
-bool Form0::passwordMatches(const QString& prompt)
-{
+bool Form0::passwordMatches(const QString& prompt) {
     const QString typed = app_.dialogs().inputBox(prompt, QStringLiteral("Passwort"), QString());
     return typed == Bezeichnung1->text();
 }
 
-bool Form0::wordListSelected() const { return app_.window<Form3>().Datei1->listIndex() >= 0; }
+bool Form0::wordListSelected() const {
+    return app_.window<Form3>().Datei1->listIndex() >= 0;
+}
 
-void Form0::Bild12_Click()
-{
+void Form0::Bild12_Click() {
     if (!passwordMatches(QStringLiteral("Erst das Passwort eingeben:")))
         return;
     if (!wordListSelected()) {
@@ -268,8 +261,7 @@ void Form0::Bild12_Click()
     }
 }
 
-void Form0::Bild13_Click()
-{
+void Form0::Bild13_Click() {
     const double points = textToNumber(Bezeichnung1->text());
     const double threshold = textToNumber(Bezeichnung3->text());
     if (points < threshold) {
@@ -279,8 +271,7 @@ void Form0::Bild13_Click()
     }
 }
 
-void Form0::Bild14_Click()
-{
+void Form0::Bild14_Click() {
     if (!passwordMatches(QStringLiteral("Erst Passwort eingeben:")))
         return;
     double threshold = 0;

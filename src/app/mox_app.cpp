@@ -8,48 +8,42 @@
 MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir)
     : dialogs_(dialogs)
     , random_(random)
-    , workDir_(workDir)
-{
-}
+    , workDir_(workDir) {}
 
-MoxApp::~MoxApp()
-{
+MoxApp::~MoxApp() {
     windows_.clear();
     main_.reset();
     MoxWindow::setProgramEnding(false);
 }
 
-void MoxApp::start()
-{
+void MoxApp::start() {
     main_ = std::make_unique<Form0>(*this);
     main_->load();
     if (!ended_)
         main_->show();
 }
 
-void MoxApp::open(MoxWindow& target)
-{
+void MoxApp::open(MoxWindow& target) {
     main_->hide();
     target.showFromOpener();
 }
 
-void MoxApp::backToMain(MoxWindow& from)
-{
+void MoxApp::backToMain(MoxWindow& from) {
     from.hide();
     main_->show();
     main_->raise();
     main_->activateWindow();
 }
 
-void MoxApp::addPoints(double delta, PointsForm form)
-{
+void MoxApp::addPoints(double delta, PointsForm form) {
     addToPoints(*main_->Bezeichnung1, delta, form);
 }
 
-QString MoxApp::pointsCaption() const { return main_->Bezeichnung1->text(); }
+QString MoxApp::pointsCaption() const {
+    return main_->Bezeichnung1->text();
+}
 
-void MoxApp::endProgram()
-{
+void MoxApp::endProgram() {
     ended_ = true;
     MoxWindow::setProgramEnding(true);
     for (auto& [type, window] : windows_)

@@ -34,8 +34,7 @@ public:
     Form0& mainWindow() const { return *main_; }
 
     // The window of type W, created and loaded the first time it is asked for.
-    template <class W> W& window()
-    {
+    template <class W> W& window() {
         auto& slot = windows_[std::type_index(typeid(W))];
         if (!slot) {
             slot = std::make_unique<W>(*this);
@@ -43,8 +42,7 @@ public:
         }
         return static_cast<W&>(*slot);
     }
-    template <class W> bool hasWindow() const
-    {
+    template <class W> bool hasWindow() const {
         return windows_.contains(std::type_index(typeid(W)));
     }
 

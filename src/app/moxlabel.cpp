@@ -15,8 +15,7 @@ const QString MOXLABEL::kContact =
     QStringLiteral("Version 1.0\nFragen? Frag deine Lehrerin oder deinen Lehrer!");
 
 MOXLABEL::MOXLABEL(MoxApp& app)
-    : app_(app)
-{
+    : app_(app) {
     setWindowTitle(QStringLiteral("Programm-Info"));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Colors::LightCyan);
@@ -62,11 +61,12 @@ MOXLABEL::MOXLABEL(MoxApp& app)
     connect(Befehl1, &QPushButton::clicked, this, &MOXLABEL::Befehl1_Click);
 }
 
-void MOXLABEL::showEvent(QShowEvent* event)
-{
+void MOXLABEL::showEvent(QShowEvent* event) {
     // Centred across and a quarter of the free height down, every time it appears.
     placeOnScreen(Placement::UpperQuarter);
     MoxWindow::showEvent(event);
 }
 
-void MOXLABEL::Befehl1_Click() { app_.backToMain(*this); }
+void MOXLABEL::Befehl1_Click() {
+    app_.backToMain(*this);
+}

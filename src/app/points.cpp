@@ -4,8 +4,7 @@
 
 #include <QLabel>
 
-void addToPoints(QLabel& pointsLabel, double delta, PointsForm form)
-{
+void addToPoints(QLabel& pointsLabel, double delta, PointsForm form) {
     const double total = textToNumber(pointsLabel.text()) + delta;
     pointsLabel.setText(form == PointsForm::Bare ? bareText(total) : numberText(total));
 }

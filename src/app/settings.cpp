@@ -3,8 +3,7 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
-std::optional<double> Settings::readThreshold(const QDir& folder)
-{
+std::optional<double> Settings::readThreshold(const QDir& folder) {
     const auto bytes = readFileBytes(folder.filePath(FileName));
     if (!bytes)
         return std::nullopt;
@@ -14,12 +13,10 @@ std::optional<double> Settings::readThreshold(const QDir& folder)
     return parseNumber(reader.readField());
 }
 
-QByteArray Settings::thresholdLine(double threshold)
-{
+QByteArray Settings::thresholdLine(double threshold) {
     return encodeWindows1252(numberText(threshold) + QStringLiteral(" \r\n"));
 }
 
-bool Settings::writeThreshold(const QDir& folder, double threshold)
-{
+bool Settings::writeThreshold(const QDir& folder, double threshold) {
     return writeFileAtomically(folder.filePath(FileName), thresholdLine(threshold));
 }

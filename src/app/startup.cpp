@@ -6,14 +6,12 @@
 #include <QFont>
 #include <QScreen>
 
-bool hasDisplay()
-{
+bool hasDisplay() {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
-void prepareApplication(QApplication& application)
-{
+void prepareApplication(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("MOX-ABC"));
     // The windows name the fonts they were designed with; these are the free look-alikes.
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),

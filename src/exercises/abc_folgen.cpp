@@ -3,10 +3,11 @@
 #include "app/mox_app.h"
 
 Form2::Form2(MoxApp& app)
-    : app_(app)
-{
+    : app_(app) {
     setClientSize(6000, 4000);
     Liste1 = new QListWidget(this);
 }
 
-void Form2::closeRequested() { app_.backToMain(*this); }
+void Form2::closeRequested() {
+    app_.backToMain(*this);
+}

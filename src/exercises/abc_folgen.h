@@ -10,6 +10,7 @@ class Form2 : public MoxWindow {
 public:
     explicit Form2(MoxApp& app);
     QListWidget* Liste1;
+
 protected:
     void closeRequested() override;
 

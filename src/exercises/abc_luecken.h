@@ -9,6 +9,7 @@ class Form4 : public MoxWindow {
 public:
     explicit Form4(MoxApp& app);
     void startFresh() {}
+
 protected:
     void closeRequested() override;
 

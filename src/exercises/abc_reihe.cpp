@@ -3,9 +3,10 @@
 #include "app/mox_app.h"
 
 Form5::Form5(MoxApp& app)
-    : app_(app)
-{
+    : app_(app) {
     setClientSize(6000, 4000);
 }
 
-void Form5::closeRequested() { app_.backToMain(*this); }
+void Form5::closeRequested() {
+    app_.backToMain(*this);
+}

@@ -19,8 +19,7 @@ constexpr QChar kUndealt = u'-';
 } // namespace
 
 Form3::Form3(MoxApp& app)
-    : app_(app)
-{
+    : app_(app) {
     setWindowTitle(kTitle);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(255, 250, 235));
@@ -83,16 +82,16 @@ Form3::Form3(MoxApp& app)
     Label1 = hiddenLabel(QStringLiteral("0"));
 }
 
-void Form3::Form_Load() { placeOnScreen(Placement::Centred); }
+void Form3::Form_Load() {
+    placeOnScreen(Placement::Centred);
+}
 
-void Form3::Form_Activate()
-{
+void Form3::Form_Activate() {
     HBildlauf1->setValue(1);
     Befehl2->setText(QStringLiteral("1"));
 }
 
-void Form3::Datei1_Click()
-{
+void Form3::Datei1_Click() {
     if (Datei1->listIndex() < 0)
         return;
     entries_ = readWordList(Datei1->selectedPath()).value_or(WordList{}).entries;
@@ -107,8 +106,7 @@ void Form3::Datei1_Click()
     newLookupTask();
 }
 
-void Form3::newLookupTask()
-{
+void Form3::newLookupTask() {
     QString marks = Bezeichnung5->text();
     const int count = static_cast<int>(textToNumber(Bezeichnung2->text()));
     if (count <= 0 || count > entries_.size()) {
@@ -132,8 +130,7 @@ void Form3::newLookupTask()
 // Draws entries until one is not dealt yet. Late in a cycle of a long list nearly every draw
 // hits a dealt entry, so after a fair number of tries the choice falls among the undealt
 // ones directly, which is just as uniform.
-int Form3::drawUndealtEntry(const QString& marks)
-{
+int Form3::drawUndealtEntry(const QString& marks) {
     const auto count = static_cast<int>(marks.size());
     RandomSource& random = app_.random();
     for (int attempt = 0; attempt < 64; ++attempt) {
@@ -150,10 +147,11 @@ int Form3::drawUndealtEntry(const QString& marks)
     return undealt[random.uniform(0, static_cast<int>(undealt.size()))];
 }
 
-void Form3::HBildlauf1_Change() { Befehl2->setText(numberText(HBildlauf1->value())); }
+void Form3::HBildlauf1_Change() {
+    Befehl2->setText(numberText(HBildlauf1->value()));
+}
 
-void Form3::Befehl2_Click()
-{
+void Form3::Befehl2_Click() {
     if (HBildlauf1->value() == textToNumber(Bezeichnung3->text())) {
         Label1->setText(numberText(textToNumber(Label1->text()) + 1));
         newLookupTask();
@@ -162,8 +160,7 @@ void Form3::Befehl2_Click()
     app_.dialogs().msgBox(QStringLiteral("Fehler, bitte neu einstellen!"), MsgBox::OkOnly, kTitle);
 }
 
-void Form3::Picture1_Click()
-{
+void Form3::Picture1_Click() {
     const double rightAnswers = textToNumber(Label1->text());
     Label1->setText(QStringLiteral("0"));
     app_.addPoints(rightAnswers, PointsForm::LeadingBlank);

@@ -23,11 +23,11 @@ public:
     QLabel* Bezeichnung4; // the search word
     QLabel* Bezeichnung5; // deal marks: "-" not yet dealt in this cycle, "+" dealt
     QLabel* Bezeichnung6;
-    QLabel* Label1;       // right answers not yet credited
+    QLabel* Label1; // right answers not yet credited
     QScrollBar* HBildlauf1;
     QPushButton* Befehl2;
     PictureButton* Picture1;
-    FileList* Datei1;     // the word lists; the selected one is the list in use
+    FileList* Datei1; // the word lists; the selected one is the list in use
 
     // False when the selected list has no word with a page.
     bool hasTasks() const { return !entries_.isEmpty(); }

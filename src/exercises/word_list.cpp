@@ -8,8 +8,7 @@
 
 namespace {
 
-std::optional<int> pageNumber(const QString& line)
-{
+std::optional<int> pageNumber(const QString& line) {
     const auto value = parseNumber(TextReader(line).readField());
     if (!value || *value != std::trunc(*value) || *value < 1 || *value > kMaxPage)
         return std::nullopt;
@@ -18,16 +17,14 @@ std::optional<int> pageNumber(const QString& line)
 
 } // namespace
 
-int WordList::maxPage() const
-{
+int WordList::maxPage() const {
     int highest = 0;
     for (const WordEntry& entry : entries)
         highest = std::max(highest, entry.page);
     return highest;
 }
 
-WordList parseWordList(const QString& text)
-{
+WordList parseWordList(const QString& text) {
     WordList list;
     TextReader reader(text);
     std::optional<QString> pendingWord;
@@ -47,8 +44,7 @@ WordList parseWordList(const QString& text)
     return list;
 }
 
-std::optional<WordList> readWordList(const QString& path)
-{
+std::optional<WordList> readWordList(const QString& path) {
     const auto bytes = readFileBytes(path);
     if (!bytes)
         return std::nullopt;

@@ -6,25 +6,24 @@
 #include <QResizeEvent>
 
 namespace {
-QPoint toPixels(QPoint twips) { return {Twips::toPixels(twips.x()), Twips::toPixels(twips.y())}; }
+QPoint toPixels(QPoint twips) {
+    return {Twips::toPixels(twips.x()), Twips::toPixels(twips.y())};
+}
 } // namespace
 
 Canvas::Canvas(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Canvas::clear()
-{
+void Canvas::clear() {
     image_.fill(Qt::transparent);
     printed_.clear();
     update();
 }
 
 void Canvas::printText(const QString& text, QPoint position, const QColor& color,
-                       const QFont& font)
-{
+                       const QFont& font) {
     printed_.append({text, position, color});
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -35,8 +34,7 @@ void Canvas::printText(const QString& text, QPoint position, const QColor& color
     update();
 }
 
-void Canvas::drawLine(QPoint from, QPoint to, const QColor& color, int width)
-{
+void Canvas::drawLine(QPoint from, QPoint to, const QColor& color, int width) {
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(color, width * Twips::scale(), Qt::SolidLine, Qt::RoundCap));
@@ -44,20 +42,17 @@ void Canvas::drawLine(QPoint from, QPoint to, const QColor& color, int width)
     update();
 }
 
-QColor Canvas::pixelColor(QPoint position) const
-{
+QColor Canvas::pixelColor(QPoint position) const {
     const QPoint pixel = toPixels(position);
     return image_.valid(pixel) ? image_.pixelColor(pixel) : QColor();
 }
 
-void Canvas::paintEvent(QPaintEvent*)
-{
+void Canvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
 }
 
-void Canvas::resizeEvent(QResizeEvent* event)
-{
+void Canvas::resizeEvent(QResizeEvent* event) {
     if (image_.size() != event->size()) {
         QImage grown(event->size().expandedTo(image_.size()), QImage::Format_ARGB32_Premultiplied);
         grown.fill(Qt::transparent);

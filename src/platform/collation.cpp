@@ -5,8 +5,7 @@
 namespace {
 
 // Lower case, ß spelt out, hyphens dropped; umlauts kept when keepUmlauts is set.
-QString sortKey(const QString& text, bool keepUmlauts)
-{
+QString sortKey(const QString& text, bool keepUmlauts) {
     QString key;
     key.reserve(text.size() + 2);
     for (const QChar ch : text) {
@@ -33,12 +32,13 @@ QString sortKey(const QString& text, bool keepUmlauts)
     return key;
 }
 
-int sign(int value) { return (value > 0) - (value < 0); }
+int sign(int value) {
+    return (value > 0) - (value < 0);
+}
 
 } // namespace
 
-int abcCompare(const QString& a, const QString& b)
-{
+int abcCompare(const QString& a, const QString& b) {
     if (const int primary = sign(sortKey(a, false).compare(sortKey(b, false))))
         return primary;
     if (const int umlauts = sign(sortKey(a, true).compare(sortKey(b, true))))
@@ -46,4 +46,6 @@ int abcCompare(const QString& a, const QString& b)
     return sign(a.compare(b));
 }
 
-void abcSort(QStringList& texts) { std::stable_sort(texts.begin(), texts.end(), abcLess); }
+void abcSort(QStringList& texts) {
+    std::stable_sort(texts.begin(), texts.end(), abcLess);
+}

@@ -7,5 +7,7 @@
 // as a, o, u (the plain vowel first when texts differ only there), ß as "ss", hyphens
 // ignored, a blank before every letter, and a text that begins another first.
 int abcCompare(const QString& a, const QString& b);
-inline bool abcLess(const QString& a, const QString& b) { return abcCompare(a, b) < 0; }
+inline bool abcLess(const QString& a, const QString& b) {
+    return abcCompare(a, b) < 0;
+}
 void abcSort(QStringList& texts);

@@ -9,18 +9,14 @@
 #include <QSvgRenderer>
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
-{
-}
+    : QLabel(text, parent) {}
 
-void ClickLabel::mousePressEvent(QMouseEvent* event)
-{
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
 }
 
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -29,13 +25,12 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-PictureButton::PictureButton(const QString& iconPath, const QString& name,
-                             const QColor& background, QWidget* parent)
+PictureButton::PictureButton(const QString& iconPath, const QString& name, const QColor& background,
+                             QWidget* parent)
     : QWidget(parent)
     , iconPath_(iconPath)
     , renderer_(new QSvgRenderer(iconPath, this))
-    , background_(background)
-{
+    , background_(background) {
     setAccessibleName(name);
     setToolTip(name);
     setFocusPolicy(Qt::StrongFocus);
@@ -43,8 +38,7 @@ PictureButton::PictureButton(const QString& iconPath, const QString& name,
     setAttribute(Qt::WA_Hover);
 }
 
-void PictureButton::paintEvent(QPaintEvent*)
-{
+void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF tile = QRectF(rect()).adjusted(1, 1, -1, -1);
@@ -56,8 +50,8 @@ void PictureButton::paintEvent(QPaintEvent*)
         fill = fill.lighter(108);
     painter.setBrush(fill);
     const bool highlighted = hasFocus() || (hovered_ && isEnabled());
-    painter.setPen(QPen(highlighted ? QColor(255, 140, 0) : fill.darker(140),
-                        highlighted ? 2.5 : 1.0));
+    painter.setPen(
+        QPen(highlighted ? QColor(255, 140, 0) : fill.darker(140), highlighted ? 2.5 : 1.0));
     painter.drawRoundedRect(tile, radius, radius);
     if (!isEnabled())
         painter.setOpacity(0.35);
@@ -65,16 +59,14 @@ void PictureButton::paintEvent(QPaintEvent*)
     renderer_->render(&painter, tile.adjusted(margin, margin, -margin, -margin));
 }
 
-void PictureButton::mousePressEvent(QMouseEvent* event)
-{
+void PictureButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         pressed_ = true;
         update();
     }
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* event)
-{
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -83,8 +75,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-void PictureButton::keyPressEvent(QKeyEvent* event)
-{
+void PictureButton::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -96,22 +87,19 @@ void PictureButton::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void PictureButton::enterEvent(QEnterEvent* event)
-{
+void PictureButton::enterEvent(QEnterEvent* event) {
     hovered_ = true;
     update();
     QWidget::enterEvent(event);
 }
 
-void PictureButton::leaveEvent(QEvent* event)
-{
+void PictureButton::leaveEvent(QEvent* event) {
     hovered_ = false;
     update();
     QWidget::leaveEvent(event);
 }
 
-void PictureButton::changeEvent(QEvent* event)
-{
+void PictureButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange)
         setCursor(isEnabled() ? Qt::PointingHandCursor : Qt::ArrowCursor);
     QWidget::changeEvent(event);
@@ -121,13 +109,11 @@ Shape::Shape(Kind kind, const QColor& fill, const QColor& border, QWidget* paren
     : QWidget(parent)
     , kind_(kind)
     , fill_(fill)
-    , border_(border)
-{
+    , border_(border) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::paintEvent(QPaintEvent*)
-{
+void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(fill_);
@@ -149,12 +135,9 @@ void Shape::paintEvent(QPaintEvent*)
 }
 
 AbcListBox::AbcListBox(QWidget* parent)
-    : QListWidget(parent)
-{
-}
+    : QListWidget(parent) {}
 
-void AbcListBox::addSorted(const QString& text)
-{
+void AbcListBox::addSorted(const QString& text) {
     int low = 0;
     int high = count();
     while (low < high) {
@@ -167,8 +150,7 @@ void AbcListBox::addSorted(const QString& text)
     insertItem(low, text);
 }
 
-QStringList AbcListBox::texts() const
-{
+QStringList AbcListBox::texts() const {
     QStringList result;
     for (int i = 0; i < count(); ++i)
         result.append(item(i)->text());
@@ -176,52 +158,43 @@ QStringList AbcListBox::texts() const
 }
 
 FileList::FileList(QWidget* parent)
-    : QListWidget(parent)
-{
-}
+    : QListWidget(parent) {}
 
-void FileList::setPath(const QString& folder)
-{
+void FileList::setPath(const QString& folder) {
     folder_.setPath(folder);
     refresh();
 }
 
-void FileList::setPattern(const QString& pattern)
-{
+void FileList::setPattern(const QString& pattern) {
     pattern_ = pattern;
     refresh();
 }
 
-void FileList::refresh()
-{
+void FileList::refresh() {
     clear();
     if (pattern_.isEmpty())
         return;
-    addItems(folder_.entryList({pattern_}, QDir::Files | QDir::Readable,
-                               QDir::Name | QDir::IgnoreCase));
+    addItems(
+        folder_.entryList({pattern_}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
 }
 
-void FileList::setListIndex(int index)
-{
+void FileList::setListIndex(int index) {
     setCurrentRow(index);
     emit clicked();
 }
 
-QString FileList::selectedPath() const
-{
+QString FileList::selectedPath() const {
     const QListWidgetItem* selected = currentItem();
     return selected ? folder_.filePath(selected->text()) : QString();
 }
 
 SvgPicture::SvgPicture(const QString& path, QWidget* parent)
     : QWidget(parent)
-    , renderer_(new QSvgRenderer(path, this))
-{
+    , renderer_(new QSvgRenderer(path, this)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void SvgPicture::paintEvent(QPaintEvent*)
-{
+void SvgPicture::paintEvent(QPaintEvent*) {
     QSizeF picture = renderer_->defaultSize();
     if (picture.isEmpty())
         return;

@@ -5,16 +5,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QString QtDialogs::displayText(const QString& prompt)
-{
+QString QtDialogs::displayText(const QString& prompt) {
     QString text = prompt;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
 
-int QtDialogs::msgBox(const QString& prompt, int buttons, const QString& title)
-{
+int QtDialogs::msgBox(const QString& prompt, int buttons, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(displayText(prompt));
@@ -36,8 +34,7 @@ int QtDialogs::msgBox(const QString& prompt, int buttons, const QString& title)
 }
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title,
-                            const QString& defaultText)
-{
+                            const QString& defaultText) {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
@@ -49,4 +46,6 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
     return dialog.textValue();
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}

@@ -8,8 +8,7 @@ namespace {
 
 // Length of the longest prefix of text (from start) that reads as a decimal number:
 // optional sign, digits, optional fraction.
-qsizetype numberPrefixLength(const QString& text, qsizetype start)
-{
+qsizetype numberPrefixLength(const QString& text, qsizetype start) {
     qsizetype i = start;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
         ++i;
@@ -30,8 +29,7 @@ qsizetype numberPrefixLength(const QString& text, qsizetype start)
     return digits > 0 ? i - start : 0;
 }
 
-qsizetype skipBlanks(const QString& text, qsizetype i)
-{
+qsizetype skipBlanks(const QString& text, qsizetype i) {
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
     return i;
@@ -39,21 +37,18 @@ qsizetype skipBlanks(const QString& text, qsizetype i)
 
 } // namespace
 
-QString bareText(double value)
-{
+QString bareText(double value) {
     if (value == std::trunc(value) && std::abs(value) < 1e15)
         return QString::number(static_cast<qlonglong>(value));
     return QLocale::c().toString(value, 'g', 15);
 }
 
-QString numberText(double value)
-{
+QString numberText(double value) {
     const QString text = bareText(value);
     return value < 0 ? text : QLatin1Char(' ') + text;
 }
 
-double textToNumber(const QString& text)
-{
+double textToNumber(const QString& text) {
     const qsizetype start = skipBlanks(text, 0);
     const qsizetype length = numberPrefixLength(text, start);
     if (length == 0)
@@ -61,8 +56,7 @@ double textToNumber(const QString& text)
     return QLocale::c().toDouble(QStringView(text).mid(start, length));
 }
 
-std::optional<double> parseNumber(const QString& text)
-{
+std::optional<double> parseNumber(const QString& text) {
     const qsizetype start = skipBlanks(text, 0);
     const qsizetype length = numberPrefixLength(text, start);
     if (length == 0 || skipBlanks(text, start + length) != text.size())

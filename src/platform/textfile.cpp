@@ -18,8 +18,7 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 } // namespace
 
-QString decodeWindows1252(const QByteArray& bytes)
-{
+QString decodeWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
@@ -28,8 +27,7 @@ QString decodeWindows1252(const QByteArray& bytes)
     return text;
 }
 
-QByteArray encodeWindows1252(const QString& text)
-{
+QByteArray encodeWindows1252(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     for (const QChar ch : text) {
@@ -46,8 +44,7 @@ QByteArray encodeWindows1252(const QString& text)
     return bytes;
 }
 
-QString decodeTextFile(const QByteArray& bytes)
-{
+QString decodeTextFile(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
@@ -57,16 +54,14 @@ QString decodeTextFile(const QByteArray& bytes)
     return text;
 }
 
-std::optional<QByteArray> readFileBytes(const QString& path)
-{
+std::optional<QByteArray> readFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes)
-{
+bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -78,25 +73,20 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes)
 }
 
 TextReader::TextReader(QString text)
-    : text_(std::move(text))
-{
-}
+    : text_(std::move(text)) {}
 
-bool TextReader::atLineEnd() const
-{
+bool TextReader::atLineEnd() const {
     return atEnd() || text_[pos_] == u'\r' || text_[pos_] == u'\n';
 }
 
-void TextReader::skipLineEnd()
-{
+void TextReader::skipLineEnd() {
     if (!atEnd() && text_[pos_] == u'\r')
         ++pos_;
     if (!atEnd() && text_[pos_] == u'\n')
         ++pos_;
 }
 
-QString TextReader::readLine()
-{
+QString TextReader::readLine() {
     const qsizetype start = pos_;
     while (!atLineEnd())
         ++pos_;
@@ -105,8 +95,7 @@ QString TextReader::readLine()
     return line;
 }
 
-QString TextReader::readField()
-{
+QString TextReader::readField() {
     while (!atLineEnd() && text_[pos_] == u' ')
         ++pos_;
     QString field;

@@ -10,13 +10,16 @@ double g_scale = 1.0;
 constexpr double kTwipsPerPixel = 15.0;
 } // namespace
 
-double Twips::scale() { return g_scale; }
+double Twips::scale() {
+    return g_scale;
+}
 
-void Twips::setScale(double factor) { g_scale = std::max(factor, 0.25); }
+void Twips::setScale(double factor) {
+    g_scale = std::max(factor, 0.25);
+}
 
 double Twips::scaleForScreen(int screenWidth, int screenHeight, int designWidthTwips,
-                             int designHeightTwips)
-{
+                             int designHeightTwips) {
     // The main window may take about two thirds of the screen; steps of a quarter keep
     // lines and fonts crisp.
     const double byWidth = 0.66 * screenWidth / (designWidthTwips / kTwipsPerPixel);
@@ -25,23 +28,22 @@ double Twips::scaleForScreen(int screenWidth, int screenHeight, int designWidthT
     return std::clamp(factor, 1.0, 4.0);
 }
 
-int Twips::toPixels(int twips) { return static_cast<int>(std::lround(twips * g_scale / kTwipsPerPixel)); }
+int Twips::toPixels(int twips) {
+    return static_cast<int>(std::lround(twips * g_scale / kTwipsPerPixel));
+}
 
-int Twips::fromPixels(int pixels)
-{
+int Twips::fromPixels(int pixels) {
     return static_cast<int>(std::lround(pixels * kTwipsPerPixel / g_scale));
 }
 
-QFont Twips::font(const QString& family, double points, bool bold)
-{
+QFont Twips::font(const QString& family, double points, bool bold) {
     QFont result(family);
     result.setPointSizeF(points * g_scale);
     result.setBold(bold);
     return result;
 }
 
-void place(QWidget* control, int left, int top, int width, int height)
-{
+void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(Twips::toPixels(left), Twips::toPixels(top), Twips::toPixels(width),
                          Twips::toPixels(height));
 }

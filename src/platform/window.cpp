@@ -10,21 +10,18 @@ bool g_programEnding = false;
 } // namespace
 
 MoxWindow::MoxWindow(QWidget* parent)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setAutoFillBackground(true);
 }
 
-void MoxWindow::load()
-{
+void MoxWindow::load() {
     if (loaded_)
         return;
     loaded_ = true;
     Form_Load();
 }
 
-void MoxWindow::showFromOpener()
-{
+void MoxWindow::showFromOpener() {
     load();
     show();
     raise();
@@ -35,22 +32,21 @@ void MoxWindow::showFromOpener()
     QMetaObject::invokeMethod(this, &MoxWindow::activate, Qt::QueuedConnection);
 }
 
-void MoxWindow::activate()
-{
+void MoxWindow::activate() {
     activationQueued_ = false;
     if (isVisible())
         Form_Activate();
 }
 
-void MoxWindow::setProgramEnding(bool ending) { g_programEnding = ending; }
+void MoxWindow::setProgramEnding(bool ending) {
+    g_programEnding = ending;
+}
 
-void MoxWindow::setClientSize(int widthTwips, int heightTwips)
-{
+void MoxWindow::setClientSize(int widthTwips, int heightTwips) {
     setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
 }
 
-void MoxWindow::placeOnScreen(Placement placement)
-{
+void MoxWindow::placeOnScreen(Placement placement) {
     const QScreen* display = screen();
     if (!display)
         return;
@@ -61,8 +57,7 @@ void MoxWindow::placeOnScreen(Placement placement)
          area.top() + std::max(0, (area.height() - frame.height()) / divisor));
 }
 
-void MoxWindow::closeEvent(QCloseEvent* event)
-{
+void MoxWindow::closeEvent(QCloseEvent* event) {
     if (g_programEnding) {
         event->accept();
         return;

@@ -12,20 +12,23 @@ private slots:
     void parseNumberNeedsWholeText();
 };
 
-void NumbersTest::numberTextHasBlankForSign_data()
-{
+void NumbersTest::numberTextHasBlankForSign_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("withBlank");
     QTest::addColumn<QString>("bare");
-    QTest::newRow("five") << 5.0 << " 5" << "5";
-    QTest::newRow("zero") << 0.0 << " 0" << "0";
-    QTest::newRow("minus one") << -1.0 << "-1" << "-1";
-    QTest::newRow("hundred") << 100.0 << " 100" << "100";
-    QTest::newRow("fraction") << 12.5 << " 12.5" << "12.5";
+    QTest::newRow("five") << 5.0 << " 5"
+                          << "5";
+    QTest::newRow("zero") << 0.0 << " 0"
+                          << "0";
+    QTest::newRow("minus one") << -1.0 << "-1"
+                               << "-1";
+    QTest::newRow("hundred") << 100.0 << " 100"
+                             << "100";
+    QTest::newRow("fraction") << 12.5 << " 12.5"
+                              << "12.5";
 }
 
-void NumbersTest::numberTextHasBlankForSign()
-{
+void NumbersTest::numberTextHasBlankForSign() {
     QFETCH(double, value);
     QFETCH(QString, withBlank);
     QFETCH(QString, bare);
@@ -33,8 +36,7 @@ void NumbersTest::numberTextHasBlankForSign()
     QCOMPARE(bareText(value), bare);
 }
 
-void NumbersTest::textToNumberReadsLeadingNumber_data()
-{
+void NumbersTest::textToNumberReadsLeadingNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
     QTest::newRow("bare") << "12" << 12.0;
@@ -49,15 +51,13 @@ void NumbersTest::textToNumberReadsLeadingNumber_data()
     QTest::newRow("sign alone") << "-" << 0.0;
 }
 
-void NumbersTest::textToNumberReadsLeadingNumber()
-{
+void NumbersTest::textToNumberReadsLeadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(textToNumber(text), value);
 }
 
-void NumbersTest::parseNumberNeedsWholeText()
-{
+void NumbersTest::parseNumberNeedsWholeText() {
     QCOMPARE(parseNumber(QStringLiteral(" 30 ")), std::optional<double>(30));
     QCOMPARE(parseNumber(QStringLiteral("12")), std::optional<double>(12));
     QCOMPARE(parseNumber(QStringLiteral("30abc")), std::nullopt);

@@ -8,59 +8,60 @@
 #include <QLabel>
 
 namespace {
-double fixedTimeOfDay() { return 36000.5; }
+double fixedTimeOfDay() {
+    return 36000.5;
+}
 } // namespace
 
 Fixture::Fixture(std::uint64_t seed)
-    : random(fixedTimeOfDay, seed)
-{
+    : random(fixedTimeOfDay, seed) {
     Twips::setScale(1.0);
     Q_ASSERT(dir_.isValid());
 }
 
 Fixture::~Fixture() = default;
 
-void Fixture::writeFile(const QString& name, const QByteArray& bytes)
-{
+void Fixture::writeFile(const QString& name, const QByteArray& bytes) {
     QFile file(dir_.filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(name));
 }
 
-QByteArray Fixture::readFile(const QString& name) const
-{
+QByteArray Fixture::readFile(const QString& name) const {
     QFile file(dir_.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool Fixture::fileExists(const QString& name) const { return QFile::exists(dir_.filePath(name)); }
+bool Fixture::fileExists(const QString& name) const {
+    return QFile::exists(dir_.filePath(name));
+}
 
-void Fixture::start()
-{
+void Fixture::start() {
     if (!fileExists(Settings::FileName))
         writeFile(Settings::FileName, " 10 \r\n");
     startWithoutSettings();
 }
 
-void Fixture::startWithoutSettings()
-{
+void Fixture::startWithoutSettings() {
     app_ = std::make_unique<MoxApp>(dialogs, random, QDir(dir_.path()));
     app_->start();
     settle();
 }
 
-void Fixture::setPoints(const QString& caption) { main().Bezeichnung1->setText(caption); }
+void Fixture::setPoints(const QString& caption) {
+    main().Bezeichnung1->setText(caption);
+}
 
-void Fixture::click(QWidget* control)
-{
+void Fixture::click(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
     settle();
 }
 
-void Fixture::key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
+void Fixture::key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(window, key, modifiers);
     settle();
 }
 
-void Fixture::settle() { QCoreApplication::processEvents(); }
+void Fixture::settle() {
+    QCoreApplication::processEvents();
+}

@@ -52,4 +52,5 @@ private:
 };
 
 // Fails the test when a dialog was missing, unexpected or different from the script.
-#define VERIFY_DIALOGS(fixture) QVERIFY2((fixture).dialogs.ok(), qPrintable((fixture).dialogs.report()))
+#define VERIFY_DIALOGS(fixture)                                                                    \
+    QVERIFY2((fixture).dialogs.ok(), qPrintable((fixture).dialogs.report()))
