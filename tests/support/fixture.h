@@ -2,6 +2,7 @@
 
 #include "app/form0.h"
 #include "app/mox_app.h"
+#include "platform/controls.h"
 #include "platform/random.h"
 #include "scripted_dialogs.h"
 
