@@ -8,11 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-const QString MOXLABEL::kNotice =
-    QStringLiteral("Ein Lernprogramm für das ABC: Buchstaben ordnen, Lücken finden, "
-                   "Wörter im Wörterbuch nachschlagen und Punkte sammeln.");
-const QString MOXLABEL::kContact =
-    QStringLiteral("Version 1.0\nFragen? Frag deine Lehrerin oder deinen Lehrer!");
+const QString MOXLABEL::kNotice = QStringLiteral(
+    "Ein Lernprogramm zum ABC: ordnen, Lücken finden, nachschlagen und Punkte sammeln.");
+const QString MOXLABEL::kContact = QStringLiteral("Version 1.0\nFragen? Frag in der Schule!");
 
 MOXLABEL::MOXLABEL(MoxApp& app)
     : app_(app) {
@@ -46,7 +44,7 @@ MOXLABEL::MOXLABEL(MoxApp& app)
         auto* label = new QLabel(text, this);
         label->setFont(noticeFont);
         label->setWordWrap(true);
-        label->setMargin(Twips::toPixels(60));
+        label->setMargin(Twips::toPixels(30));
         label->setStyleSheet(QStringLiteral("background: %1;").arg(background.name()));
         place(label, 240, top, 3015, height);
         return label;

@@ -40,9 +40,14 @@ Form3::Form3(MoxApp& app)
         QStringLiteral("Schlage erst das Wort im Wörterbuch nach, stelle dann die Seitenzahl "
                        "mit dem Schieber ein und klicke auf den Knopf!"),
         this);
-    Bezeichnung6->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true));
+    Bezeichnung6->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9));
     Bezeichnung6->setWordWrap(true);
-    place(Bezeichnung6, 1320, 540, 6255, 615);
+    place(Bezeichnung6, 1320, 520, 6255, 640);
+
+    auto* pageCaption = new QLabel(QStringLiteral("Seite"), this);
+    pageCaption->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9, true));
+    pageCaption->setAlignment(Qt::AlignCenter);
+    place(pageCaption, 180, 1800, 855, 255);
 
     Bezeichnung4 = new QLabel(this);
     Bezeichnung4->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 19.5, true));
