@@ -4,9 +4,6 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           fonts-comic-neue fonts-dejavu-core)
-if [ "${1:-}" = "--run" ]; then
-    packages+=(qt6-qpa-plugins)
-fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,7 +3,7 @@
 # (~/.local/share/moxabc unless MOXABC_HOME says otherwise), which is seeded once from sample/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/scripts/deps.sh" --run
+"$root/scripts/deps.sh"
 "$root/scripts/build.sh"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -21,7 +21,5 @@ int main(int argc, char* argv[]) {
     TimeSeededRandom random;
     MoxApp app(dialogs, random, QDir::current());
     app.start();
-    if (app.hasEnded())
-        return 0;
     return QApplication::exec();
 }

@@ -19,8 +19,7 @@ MoxApp::~MoxApp() {
 void MoxApp::start() {
     main_ = std::make_unique<Form0>(*this);
     main_->load();
-    if (!ended_)
-        main_->show();
+    main_->show();
 }
 
 void MoxApp::open(MoxWindow& target) {
