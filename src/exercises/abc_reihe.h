@@ -2,16 +2,71 @@
 
 #include "platform/window.h"
 
-class MoxApp;
+#include <QLabel>
 
+#include <array>
+
+class MoxApp;
+class PictureButton;
+
+// A letter tile. Pressing the mouse on it picks its letter up at once and drags it, with the
+// tile's picture under the pointer; an empty tile has nothing to pick up.
+class LetterTile : public QLabel {
+    Q_OBJECT
+public:
+    static const QString MimeType;
+
+    LetterTile(const QString& letter, QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The hole's text. It takes dropped tiles and shows the collected letters as large as they
+// fit, breaking them into rows when they get many.
+class LetterHole : public QLabel {
+    Q_OBJECT
+public:
+    explicit LetterHole(QWidget* parent);
+
+signals:
+    void dropped(QWidget* source);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// ABC-Reihe: drag the 26 letters into the hole in ABC order.
 class Form5 : public MoxWindow {
     Q_OBJECT
 public:
+    static constexpr int TileCount = 26;
+
     explicit Form5(MoxApp& app);
 
+    // The tile BezeichnungN, N = 1 ... 26.
+    LetterTile* Bezeichnung(int number) const { return tiles_.at(number - 1); }
+
+    QLabel* Bezeichnung27; // the instruction line
+    LetterHole* abcfeld;
+    PictureButton* Bild1; // new task
+    PictureButton* Bild2; // back
+
+    void Bild1_Click();
+    void Bild2_Click();
+    void abcfeld_DragDrop(QWidget* source);
+
 protected:
-    void closeRequested() override;
+    void Form_Load() override;
+    void closeRequested() override { Bild2_Click(); }
 
 private:
+    void createTiles();
+    void dealLetters();
+
     MoxApp& app_;
+    std::array<LetterTile*, TileCount> tiles_{};
 };

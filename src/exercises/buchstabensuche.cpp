@@ -1,12 +1,154 @@
 #include "exercises/buchstabensuche.h"
 
 #include "app/mox_app.h"
+#include "platform/canvas.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/palette.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QScrollBar>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Buchstabensuche");
+// Scroll position v shows the three characters from index 3v - 1: "A a" for 1, "Z z" for 26.
+const QString kLetterPairs = QStringLiteral(
+    "  A aB bC cD dE eF fG gH hI iJ jK kL lM mN nO oP pQ qR rS sT tU uV vW wX xY yZ z");
+constexpr QChar kPrinted = u' ';
+constexpr int kColumnWidth = 320;
+constexpr int kRowHeight = 160;
+// Light yellow and white would hardly show on the white window.
+constexpr int kColourCount = 14;
+
+} // namespace
 
 Form6::Form6(MoxApp& app)
     : app_(app) {
-    setClientSize(6000, 4000);
+    setWindowTitle(kTitle);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    setClientSize(8415, 5745);
+
+    surface = new Canvas(this);
+    place(surface, 0, 0, 8415, 5745);
+    place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightGrey, {}, this), 120, 4920, 8175,
+          735);
+
+    auto picture = [this](const QString& icon, const QString& name, int left) {
+        auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(icon), name,
+                                         Colors::LightCyan, this);
+        place(button, left, 5040, 495, 495);
+        return button;
+    };
+    Bild1 = picture(QStringLiteral("zurueck"), QStringLiteral("Zurück"), 240);
+    Bild2 = picture(QStringLiteral("neu"), QStringLiteral("Neu"), 1080);
+    Bild4 = picture(QStringLiteral("hilfe"), QStringLiteral("Hilfe"), 1920);
+    Bild3 = picture(QStringLiteral("abc"), QStringLiteral("ABC"), 2640);
+    connect(Bild1, &PictureButton::clicked, this, &Form6::Bild1_Click);
+    connect(Bild2, &PictureButton::clicked, this, &Form6::Bild2_Click);
+    connect(Bild3, &PictureButton::clicked, this, &Form6::Bild3_Click);
+    connect(Bild4, &PictureButton::clicked, this, &Form6::Bild4_Click);
+
+    HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
+    HBildlauf1->setRange(1, 26);
+    HBildlauf1->setPageStep(1);
+    HBildlauf1->setAccessibleName(QStringLiteral("Schieber"));
+    place(HBildlauf1, 3480, 5160, 3375, 255);
+    // With tracking on, the value changes while the thumb is dragged, so the answer field
+    // follows the thumb.
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form6::HBildlauf1_Change);
+
+    Bezeichnung2 = new ClickLabel(QStringLiteral("Aa"), this);
+    Bezeichnung2->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 17.25, true));
+    Bezeichnung2->setAlignment(Qt::AlignCenter);
+    Bezeichnung2->setCursor(Qt::PointingHandCursor);
+    Bezeichnung2->setAccessibleName(QStringLiteral("Antwort"));
+    Bezeichnung2->setStyleSheet(QStringLiteral("color: rgb(0,0,128); background: rgb(255,255,224);"
+                                               "border: 1px solid rgb(200,170,80);"
+                                               "border-radius: 5px;"));
+    place(Bezeichnung2, 7200, 5040, 975, 495);
+    connect(Bezeichnung2, &ClickLabel::clicked, this, &Form6::Bezeichnung2_Click);
+
+    Bezeichnung1 = new QLabel(this);
+    Bezeichnung1->hide();
 }
 
-void Form6::closeRequested() {
+void Form6::Form_Load() {
+    placeOnScreen(Placement::Centred);
+}
+
+void Form6::Form_Activate() {
+    scatterLetters();
+}
+
+void Form6::Bild1_Click() {
     app_.backToMain(*this);
+}
+
+void Form6::Bild2_Click() {
+    scatterLetters();
+}
+
+void Form6::Bild3_Click() {
+    app_.dialogs().msgBox(QStringLiteral("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z\r"),
+                          MsgBox::OkOnly, QStringLiteral("ABC-Reihe"));
+}
+
+void Form6::Bild4_Click() {
+    app_.dialogs().msgBox(QStringLiteral("Ein Buchstabe des ABC's fehlt.\r"
+                                         "Stelle ihn mit dem Schieber ein\r"
+                                         "und klicke ihn mit der Maus an!"),
+                          MsgBox::OkOnly, kTitle);
+}
+
+void Form6::HBildlauf1_Change() {
+    Bezeichnung2->setText(kLetterPairs.mid(3 * HBildlauf1->value() - 1, 3));
+}
+
+void Form6::Bezeichnung2_Click() {
+    if (!Bezeichnung2->text().contains(Bezeichnung1->text())) {
+        app_.dialogs().msgBox(QStringLiteral("Pech, versuch's nochmal ... !\r"), MsgBox::OkOnly,
+                              QStringLiteral("F e h l e r"));
+        return;
+    }
+    app_.dialogs().msgBox(QStringLiteral("Gut, du bekommst 1 Punkt dazu!\r"), MsgBox::OkOnly,
+                          QStringLiteral("L ö s u n g"));
+    app_.addPoints(1);
+    scatterLetters();
+}
+
+void Form6::scatterLetters() {
+    RandomSource& random = app_.random();
+    QString& letterRow = app_.shared().letterRow;
+    letterRow = random.uniform(0, 2) == 1 ? kCapitals : kSmallLetters;
+    random.randomize();
+    surface->clear();
+    const QFont font = Twips::font(QStringLiteral("Comic Sans MS"), 24, true);
+    std::array<bool, GridSize> takenColumns{};
+    std::array<bool, GridSize> takenRows{};
+    for (int printed = 0; printed < GridSize; ++printed) {
+        const QColor colour = paletteColor(random.uniform(0, kColourCount));
+        const int column = takeFreeLine(takenColumns);
+        const int row = takeFreeLine(takenRows);
+        int g = random.uniform(0, static_cast<int>(letterRow.size()));
+        while (letterRow.at(g) == kPrinted)
+            g = random.uniform(0, static_cast<int>(letterRow.size()));
+        surface->printText(letterRow.at(g), {kColumnWidth * (column + 1), kRowHeight * row}, colour,
+                           font);
+        letterRow[g] = kPrinted;
+    }
+    Bezeichnung1->setText(QString(letterRow).remove(kPrinted));
+}
+
+int Form6::takeFreeLine(std::array<bool, GridSize>& taken) {
+    RandomSource& random = app_.random();
+    int line = random.uniform(0, GridSize);
+    while (taken[static_cast<size_t>(line)])
+        line = random.uniform(0, GridSize);
+    taken[static_cast<size_t>(line)] = true;
+    return line;
 }

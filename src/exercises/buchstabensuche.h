@@ -2,16 +2,50 @@
 
 #include "platform/window.h"
 
-class MoxApp;
+#include <array>
 
+class Canvas;
+class ClickLabel;
+class MoxApp;
+class PictureButton;
+class QLabel;
+class QScrollBar;
+
+// Buchstabensuche: 25 letters of one case are printed in colours over the window; find the
+// missing one with the slider and click it.
 class Form6 : public MoxWindow {
     Q_OBJECT
 public:
+    // The letters lie on a grid of this many columns and as many rows.
+    static constexpr int GridSize = 25;
+
     explicit Form6(MoxApp& app);
 
+    Canvas* surface;          // the window's own drawing surface, where the letters are printed
+    QLabel* Bezeichnung1;     // the missing letter
+    ClickLabel* Bezeichnung2; // the answer field
+    QScrollBar* HBildlauf1;
+    PictureButton* Bild1; // back
+    PictureButton* Bild2; // new task
+    PictureButton* Bild3; // the alphabet
+    PictureButton* Bild4; // help
+
+    void Bild1_Click();
+    void Bild2_Click();
+    void Bild3_Click();
+    void Bild4_Click();
+    void HBildlauf1_Change();
+    void Bezeichnung2_Click();
+
 protected:
-    void closeRequested() override;
+    void Form_Load() override;
+    void Form_Activate() override;
+    void closeRequested() override { Bild1_Click(); }
 
 private:
+    void scatterLetters();
+    // A random grid line not taken yet, which it then takes.
+    int takeFreeLine(std::array<bool, GridSize>& taken);
+
     MoxApp& app_;
 };
