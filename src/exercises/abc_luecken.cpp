@@ -1,12 +1,131 @@
 #include "exercises/abc_luecken.h"
 
 #include "app/mox_app.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/palette.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+#include <optional>
+
+namespace {
+
+constexpr int kRowLength = 5;
+constexpr QChar kGap = u'_';
+const QString kSpacing = QStringLiteral("  ");
+// Right answers after opening that earn nothing yet; every later one earns kReward.
+constexpr int kAnswersBeforeReward = 19;
+constexpr int kReward = 3;
+
+// The letter of an answer key, either case; nothing for any other key. A held key repeats,
+// but only its first press is an answer; with Ctrl, Alt or Meta it is a shortcut, not a letter.
+std::optional<QChar> answerLetter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
+        return std::nullopt;
+    const int key = event.key();
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return std::nullopt;
+    return QChar(u'A' + (key - Qt::Key_A));
+}
+
+} // namespace
 
 Form4::Form4(MoxApp& app)
     : app_(app) {
-    setClientSize(6000, 4000);
+    setWindowTitle(QStringLiteral("A B C - Lücken"));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    setPalette(colours);
+    setClientSize(6885, 1965);
+    setFocusPolicy(Qt::StrongFocus);
+
+    place(new Shape(Shape::Kind::Rectangle, Colors::LightGrey, {}, this), 240, 480, 735, 735);
+    Picture1 = new PictureButton(QStringLiteral(":/icons/zurueck.svg"), QStringLiteral("Zurück"),
+                                 Colors::LightGrey, this);
+    // Space or Enter must not leave the exercise: every key but a letter is ignored here.
+    Picture1->setFocusPolicy(Qt::NoFocus);
+    place(Picture1, 360, 600, 495, 495);
+    connect(Picture1, &PictureButton::clicked, this, &Form4::Picture1_Click);
+
+    Bezeichnung1 = new QLabel(QStringLiteral("Bezeichnung1"), this);
+    Bezeichnung1->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 19.5, true));
+    Bezeichnung1->setAlignment(Qt::AlignCenter);
+    Bezeichnung1->setStyleSheet(
+        QStringLiteral("color: rgb(0,0,128); background: %1;").arg(Colors::LightGrey.name()));
+    Bezeichnung1->setAccessibleName(QStringLiteral("Buchstabenreihe mit Lücke"));
+    place(Bezeichnung1, 960, 480, 5655, 735);
+
+    Bezeichnung2 =
+        new QLabel(QStringLiteral("Drücke auf der Tastatur den fehlenden Buchstaben!"), this);
+    Bezeichnung2->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Bezeichnung2->setAlignment(Qt::AlignCenter);
+    Bezeichnung2->setStyleSheet(
+        QStringLiteral("color: rgb(0,0,255); background: %1;").arg(Colors::LightCyan.name()));
+    place(Bezeichnung2, 240, 1200, 6375, 255);
+
+    Bezeichnung3 = new QLabel(this);
+    Bezeichnung3->hide();
+    Bezeichnung4 = new QLabel(QStringLiteral("0"), this);
+    Bezeichnung4->hide();
 }
 
-void Form4::closeRequested() {
+void Form4::Form_Load() {
+    placeOnScreen(Placement::UpperQuarter);
+}
+
+void Form4::showEvent(QShowEvent* event) {
+    MoxWindow::showEvent(event);
+    setFocus();
+}
+
+void Form4::startFresh() {
+    Bezeichnung4->setText(QStringLiteral("0"));
+    newGapRow();
+}
+
+void Form4::newGapRow() {
+    QString& letterRow = app_.shared().letterRow;
+    letterRow = kCapitals;
+    RandomSource& random = app_.random();
+    random.randomize();
+    const int first = random.uniform(1, static_cast<int>(letterRow.size()) - kRowLength + 1);
+    QString row = letterRow.mid(first - 1, kRowLength);
+    const int gap = random.uniform(1, kRowLength);
+    Bezeichnung3->setText(row.at(gap - 1));
+    row[gap - 1] = kGap;
+    letterRow = kSpacing;
+    for (const QChar letter : row)
+        letterRow += letter + kSpacing;
+    Bezeichnung1->setText(letterRow);
+}
+
+void Form4::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<QChar> letter = answerLetter(*event))
+        Form_KeyDown(*letter);
+}
+
+void Form4::Form_KeyDown(QChar letter) {
+    if (QString(letter) != Bezeichnung3->text().toUpper()) {
+        app_.dialogs().msgBox(QStringLiteral("Fehler, bitte neu eingeben!\r"), MsgBox::OkOnly,
+                              QStringLiteral("A B C - Lücke"));
+        return;
+    }
+    const double rightAnswers = textToNumber(Bezeichnung4->text()) + 1;
+    Bezeichnung4->setText(bareText(rightAnswers));
+    if (rightAnswers > kAnswersBeforeReward) {
+        app_.dialogs().msgBox(QStringLiteral("Prima, du bekommst drei Punkte dazu!\r"),
+                              MsgBox::OkOnly, QStringLiteral("Belohnung"));
+        app_.addPoints(kReward);
+    }
+    newGapRow();
+}
+
+void Form4::Picture1_Click() {
     app_.backToMain(*this);
 }

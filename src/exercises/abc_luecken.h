@@ -3,16 +3,37 @@
 #include "platform/window.h"
 
 class MoxApp;
+class PictureButton;
+class QLabel;
 
+// The missing letter: the child presses the letter that the gap in a row of five letters
+// stands for. From the twentieth right answer on, every right answer earns three points.
 class Form4 : public MoxWindow {
     Q_OBJECT
 public:
     explicit Form4(MoxApp& app);
-    void startFresh() {}
+
+    PictureButton* Picture1; // back
+    QLabel* Bezeichnung1;    // the row with its gap
+    QLabel* Bezeichnung2;    // what to do
+    QLabel* Bezeichnung3;    // the missing letter
+    QLabel* Bezeichnung4;    // right answers since the window was opened
+
+    // Opening from the main window: the count starts again and the first row is dealt.
+    void startFresh();
+
+    void Picture1_Click();
 
 protected:
-    void closeRequested() override;
+    void Form_Load() override;
+    void closeRequested() override { Picture1_Click(); }
+    void showEvent(QShowEvent* event) override;
+    // Every key reaches the window, as nothing in it takes the keyboard focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void newGapRow();
+    void Form_KeyDown(QChar letter);
+
     MoxApp& app_;
 };
