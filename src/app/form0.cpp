@@ -39,9 +39,7 @@ QString icon(const char* name) {
 Form0::Form0(MoxApp& app)
     : app_(app) {
     setWindowTitle(kTitle);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    setBackgroundColor(Qt::white);
     const int width = Twips::toPixels(kClientWidth);
     resize(width, Twips::toPixels(kClientHeight));
     setMinimumSize(width, Twips::toPixels(kClientHeight));

@@ -15,9 +15,7 @@ const QString MOXLABEL::kContact = QStringLiteral("Version 1.0\nFragen? Frag in 
 MOXLABEL::MOXLABEL(MoxApp& app)
     : app_(app) {
     setWindowTitle(QStringLiteral("Programm-Info"));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Colors::LightCyan);
-    setPalette(colours);
+    setBackgroundColor(Colors::LightCyan);
     setClientSize(3555, 3150);
 
     place(new Shape(Shape::Kind::RoundedRectangle, QColor(248, 248, 248), QColor(128, 128, 128),

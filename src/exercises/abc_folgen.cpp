@@ -74,9 +74,7 @@ QStringList drawDifferent(RandomSource& random, const QStringList& candidates, i
 Form2::Form2(MoxApp& app)
     : app_(app) {
     setWindowTitle(kTitle);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    setBackgroundColor(Qt::white);
     setClientSize(7605, 4680);
 
     place(new Shape(Shape::Kind::Rectangle, Colors::LightCyan, {}, this), 0, 0, 735, 4815);
@@ -207,13 +205,10 @@ void Form2::Befehl2_Click() {
     Liste2->clear();
     RandomSource& random = app_.random();
     random.randomize();
-    QStringList lines;
-    while (lines.size() < HBildlauf1->value()) {
-        const QString letter = letters.at(random.uniform(1, static_cast<int>(letters.size())) - 1);
-        if (!lines.contains(letter))
-            lines.append(letter);
-    }
-    for (const QString& letter : lines) {
+    QStringList candidates;
+    for (const QChar letter : letters)
+        candidates.append(letter);
+    for (const QString& letter : drawDifferent(random, candidates, HBildlauf1->value())) {
         Liste1->addItem(letter);
         Liste2->addSorted(letter);
     }

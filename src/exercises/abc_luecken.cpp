@@ -39,9 +39,7 @@ std::optional<QChar> answerLetter(const QKeyEvent& event) {
 Form4::Form4(MoxApp& app)
     : app_(app) {
     setWindowTitle(QStringLiteral("A B C - Lücken"));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    setBackgroundColor(Qt::white);
     setClientSize(6885, 1965);
     setFocusPolicy(Qt::StrongFocus);
 

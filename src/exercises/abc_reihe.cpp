@@ -150,9 +150,7 @@ void LetterHole::paintEvent(QPaintEvent*) {
 Form5::Form5(MoxApp& app)
     : app_(app) {
     setWindowTitle(QStringLiteral("A B C - Reihe"));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 250, 235));
-    setPalette(colours);
+    setBackgroundColor(QColor(255, 250, 235));
     setClientSize(7320, 5985);
 
     place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightGrey, {}, this), 120, 120, 7095,

@@ -28,9 +28,7 @@ constexpr int kColourCount = 14;
 Form6::Form6(MoxApp& app)
     : app_(app) {
     setWindowTitle(kTitle);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    setBackgroundColor(Qt::white);
     setClientSize(8415, 5745);
 
     surface = new Canvas(this);

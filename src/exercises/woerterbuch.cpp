@@ -21,9 +21,7 @@ constexpr QChar kUndealt = u'-';
 Form3::Form3(MoxApp& app)
     : app_(app) {
     setWindowTitle(kTitle);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 250, 235));
-    setPalette(colours);
+    setBackgroundColor(QColor(255, 250, 235));
     setClientSize(7830, 2805);
 
     place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightGrey, {}, this), 120, 120, 975,

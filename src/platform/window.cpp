@@ -42,6 +42,12 @@ void MoxWindow::setProgramEnding(bool ending) {
     g_programEnding = ending;
 }
 
+void MoxWindow::setBackgroundColor(const QColor& colour) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colour);
+    setPalette(colours);
+}
+
 void MoxWindow::setClientSize(int widthTwips, int heightTwips) {
     setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
 }

@@ -26,6 +26,7 @@ protected:
     // The title bar's close button. By default it does what the window's back entry does.
     virtual void closeRequested() = 0;
 
+    void setBackgroundColor(const QColor& colour);
     // Fixed client size at design size (twips).
     void setClientSize(int widthTwips, int heightTwips);
     // Left = (screen width - window width) / 2; Top = half or a quarter of the free height.
