@@ -87,8 +87,24 @@ LetterTile::LetterTile(const QString& letter, QWidget* parent)
     setFont(letterFont());
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::OpenHandCursor);
-    setStyleSheet(QStringLiteral("color: rgb(0,0,128); background: rgb(128,255,255);"
-                                 "border: 1px solid rgb(0,128,128); border-radius: 5px;"));
+}
+
+void LetterTile::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF tile = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const qreal radius = Twips::toPixels(75);
+    if (text().isEmpty()) {
+        painter.setPen(QPen(QColor(0, 128, 128, 110), 1.5, Qt::DashLine));
+        painter.drawRoundedRect(tile, radius, radius);
+        return;
+    }
+    painter.setPen(QPen(QColor(0, 128, 128), 1));
+    painter.setBrush(Colors::LightCyan);
+    painter.drawRoundedRect(tile, radius, radius);
+    painter.setPen(Colors::DarkBlue);
+    painter.setFont(font());
+    painter.drawText(rect(), Qt::AlignCenter, text());
 }
 
 void LetterTile::mousePressEvent(QMouseEvent* event) {

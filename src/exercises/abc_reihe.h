@@ -20,6 +20,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // A tile whose letter has gone into the hole shows only a faint outline.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The hole's text. It takes dropped tiles and shows the collected letters as large as they
