@@ -42,9 +42,6 @@ public:
         }
         return static_cast<W&>(*slot);
     }
-    template <class W> bool hasWindow() const {
-        return windows_.contains(std::type_index(typeid(W)));
-    }
 
     // Hides the main window and shows target; its activation follows once the caller is done.
     void open(MoxWindow& target);

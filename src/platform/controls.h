@@ -34,7 +34,6 @@ public:
                   QWidget* parent);
 
     QString iconPath() const { return iconPath_; }
-    bool isHovered() const { return hovered_; }
 
 signals:
     void clicked();

@@ -32,10 +32,6 @@ int Twips::toPixels(int twips) {
     return static_cast<int>(std::lround(twips * g_scale / kTwipsPerPixel));
 }
 
-int Twips::fromPixels(int pixels) {
-    return static_cast<int>(std::lround(pixels * kTwipsPerPixel / g_scale));
-}
-
 QFont Twips::font(const QString& family, double points, bool bold) {
     QFont result(family);
     result.setPointSizeF(points * g_scale);

@@ -16,7 +16,6 @@ double scaleForScreen(int screenWidth, int screenHeight, int designWidthTwips,
                       int designHeightTwips);
 
 int toPixels(int twips);
-int fromPixels(int pixels);
 QFont font(const QString& family, double points, bool bold = false);
 } // namespace Twips
 
