@@ -97,9 +97,9 @@ void Form3::Form_Activate() {
 void Form3::Datei1_Click() {
     if (Datei1->listIndex() < 0)
         return;
-    entries_ = readWordList(Datei1->selectedPath()).value_or(WordList{}).entries;
-    const auto count = static_cast<int>(entries_.size());
-    const int maxPage = WordList{entries_}.maxPage();
+    wordList_ = readWordList(Datei1->selectedPath()).value_or(WordList{});
+    const auto count = static_cast<int>(wordList_.entries.size());
+    const int maxPage = wordList_.maxPage();
     Bezeichnung2->setText(numberText(count));
     Bezeichnung5->setText(QString(count, kUndealt));
     Bezeichnung3->setText(numberText(maxPage));
@@ -112,7 +112,7 @@ void Form3::Datei1_Click() {
 void Form3::newLookupTask() {
     QString marks = Bezeichnung5->text();
     const int count = static_cast<int>(textToNumber(Bezeichnung2->text()));
-    if (count <= 0 || count > entries_.size()) {
+    if (count <= 0 || count > wordList_.entries.size()) {
         Bezeichnung4->clear();
         return;
     }
@@ -125,7 +125,7 @@ void Form3::newLookupTask() {
     const int k = drawUndealtEntry(marks);
     marks[k - 1] = kDealt;
     Bezeichnung5->setText(marks);
-    const WordEntry& entry = entries_[k - 1];
+    const WordEntry& entry = wordList_.entries[k - 1];
     Bezeichnung3->setText(numberText(entry.page));
     Bezeichnung4->setText(entry.word);
 }

@@ -30,7 +30,7 @@ public:
     FileList* Datei1; // the word lists; the selected one is the list in use
 
     // False when the selected list has no word with a page.
-    bool hasTasks() const { return !entries_.isEmpty(); }
+    bool hasTasks() const { return !wordList_.entries.isEmpty(); }
 
     void Datei1_Click();
     void HBildlauf1_Change();
@@ -47,5 +47,5 @@ private:
     int drawUndealtEntry(const QString& marks);
 
     MoxApp& app_;
-    QList<WordEntry> entries_; // the selected file's pairs, read when it was selected
+    WordList wordList_; // the selected file, read when it was selected
 };
