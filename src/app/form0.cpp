@@ -147,7 +147,7 @@ void Form0::wireEntries() {
     connect(Bild18, &PictureButton::clicked, this, &Form0::Bild18_Click);
     connect(Bezeichnung10, &ClickLabel::clicked, this, &Form0::Bild18_Click);
     openOnClick<MOXLABEL>(Bild3);
-    connect(Bezeichnung6, &ClickLabel::clicked, Bild3, &PictureButton::clicked);
+    connect(Bezeichnung6, &ClickLabel::clicked, Bild3, &PictureButton::click);
     connect(Bild9, &PictureButton::clicked, this, &Form0::Bild9_Click);
     connect(Bild12, &PictureButton::clicked, this, &Form0::Bild12_Click);
     connect(Bild13, &PictureButton::clicked, this, &Form0::Bild13_Click);

@@ -1,6 +1,8 @@
 #include "platform/controls.h"
 
+#include "platform/accessibility.h"
 #include "platform/collation.h"
+#include "platform/focus_ring.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -27,7 +29,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 PictureButton::PictureButton(const QString& iconPath, const QString& name, const QColor& background,
                              QWidget* parent)
-    : QWidget(parent)
+    : QAbstractButton(parent)
     , iconPath_(iconPath)
     , renderer_(new QSvgRenderer(iconPath, this))
     , background_(background) {
@@ -41,17 +43,18 @@ PictureButton::PictureButton(const QString& iconPath, const QString& name, const
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF tile = QRectF(rect()).adjusted(1, 1, -1, -1);
+    const bool hovered = underMouse() && isEnabled();
+    const qreal ring = FocusRing::lineWidth();
+    const QRectF tile = QRectF(rect()).adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2);
     const qreal radius = tile.width() / 6.0;
     QColor fill = isEnabled() ? background_ : background_.lighter(110);
-    if (pressed_)
+    if (isDown())
         fill = fill.darker(115);
-    else if (hovered_ && isEnabled())
+    else if (hovered)
         fill = fill.lighter(108);
     painter.setBrush(fill);
-    const bool highlighted = hasFocus() || (hovered_ && isEnabled());
-    painter.setPen(
-        QPen(highlighted ? QColor(255, 140, 0) : fill.darker(140), highlighted ? 2.5 : 1.0));
+    const bool highlighted = hasFocus() || hovered;
+    painter.setPen(highlighted ? QPen(FocusRing::colour(), ring) : QPen(fill.darker(140), 1.0));
     painter.drawRoundedRect(tile, radius, radius);
     if (!isEnabled())
         painter.setOpacity(0.35);
@@ -59,50 +62,20 @@ void PictureButton::paintEvent(QPaintEvent*) {
     renderer_->render(&painter, tile.adjusted(margin, margin, -margin, -margin));
 }
 
-void PictureButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        pressed_ = true;
-        update();
-    }
-}
-
-void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    update();
-    if (click)
-        emit clicked();
-}
-
 void PictureButton::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit clicked();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    // Like the other buttons of the program, Enter and Return press a focused picture too.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        return;
     }
-}
-
-void PictureButton::enterEvent(QEnterEvent* event) {
-    hovered_ = true;
-    update();
-    QWidget::enterEvent(event);
-}
-
-void PictureButton::leaveEvent(QEvent* event) {
-    hovered_ = false;
-    update();
-    QWidget::leaveEvent(event);
+    QAbstractButton::keyPressEvent(event);
 }
 
 void PictureButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange)
         setCursor(isEnabled() ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
 }
 
 Shape::Shape(Kind kind, const QColor& fill, const QColor& border, QWidget* parent)
@@ -111,6 +84,7 @@ Shape::Shape(Kind kind, const QColor& fill, const QColor& border, QWidget* paren
     , fill_(fill)
     , border_(border) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    Accessibility::markDecorative(this);
 }
 
 void Shape::paintEvent(QPaintEvent*) {
@@ -192,6 +166,7 @@ SvgPicture::SvgPicture(const QString& path, QWidget* parent)
     : QWidget(parent)
     , renderer_(new QSvgRenderer(path, this)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    Accessibility::markDecorative(this);
 }
 
 void SvgPicture::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QDir>
 #include <QLabel>
@@ -25,9 +26,10 @@ private:
     bool pressed_ = false;
 };
 
-// A square picture button: an SVG icon on a coloured tile. It takes the keyboard focus, so
-// Space or Enter press it too, and carries its German name for tooltips and screen readers.
-class PictureButton : public QWidget {
+// A square picture button: an SVG icon on a coloured tile. Being a real button, it takes the
+// keyboard focus (Space, Enter and Return press it) and is announced to screen readers as a
+// button with a press action; its German name is its accessible name and tooltip.
+class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
     PictureButton(const QString& iconPath, const QString& name, const QColor& background,
@@ -35,24 +37,15 @@ public:
 
     QString iconPath() const { return iconPath_; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     QString iconPath_;
     QSvgRenderer* renderer_;
     QColor background_;
-    bool pressed_ = false;
-    bool hovered_ = false;
 };
 
 // Decoration painted behind the controls: rectangle, rounded rectangle or oval. It lets

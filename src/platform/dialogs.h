@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QDialog>
 #include <QString>
+
+class QLabel;
+class QPushButton;
 
 // Button sets and answers of the program's message boxes; the numbers are the ones the
 // windows pass around and compare against.
@@ -39,3 +43,33 @@ public:
     // Message texts use CR (and CR LF) as line breaks; Qt wants LF.
     static QString displayText(const QString& prompt);
 };
+
+// The program's message box. Its text keeps exactly the line breaks it was given, in the
+// program's scaled font, however large the scale: the box grows to its longest line instead
+// of breaking lines again. Buttons grow with the font and keep their proportions.
+class MessageDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Icon { None, Question, Stop };
+
+    MessageDialog(const QString& prompt, int buttons, const QString& title, QWidget* parent);
+
+    // MsgBox::Ok, Yes or No; No when the box was closed without a choice.
+    int answer() const { return answer_; }
+    Icon icon() const { return icon_; }
+    QString text() const;
+    QLabel* textLabel() const { return text_; }
+    QList<QPushButton*> buttons() const { return buttons_; }
+    QPushButton* defaultButton() const;
+
+private:
+    QPushButton* addButton(const QString& text, int answer);
+
+    QLabel* text_;
+    Icon icon_ = Icon::None;
+    QList<QPushButton*> buttons_;
+    int answer_;
+};
+
+// Sizes a dialog's buttons for the program's scale, keeping the usual proportions.
+void scaleDialogButtons(QWidget* dialog);

@@ -20,12 +20,12 @@ void Twips::setScale(double factor) {
 
 double Twips::scaleForScreen(int screenWidth, int screenHeight, int designWidthTwips,
                              int designHeightTwips) {
-    // The main window may take about two thirds of the screen; steps of a quarter keep
-    // lines and fonts crisp.
-    const double byWidth = 0.66 * screenWidth / (designWidthTwips / kTwipsPerPixel);
-    const double byHeight = 0.66 * screenHeight / (designHeightTwips / kTwipsPerPixel);
-    const double factor = std::floor(std::min(byWidth, byHeight) * 4.0) / 4.0;
-    return std::clamp(factor, 1.0, 4.0);
+    // The main window takes about two thirds of the screen height (never more of its width
+    // than fits), and never less than its design size.
+    const double byHeight = 2.0 / 3.0 * screenHeight / (designHeightTwips / kTwipsPerPixel);
+    const double byWidth = 0.9 * screenWidth / (designWidthTwips / kTwipsPerPixel);
+    const double factor = std::floor(std::min(byWidth, byHeight) * 20.0) / 20.0;
+    return std::clamp(factor, 1.0, 6.0);
 }
 
 int Twips::toPixels(int twips) {

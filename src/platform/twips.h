@@ -10,8 +10,8 @@ class QWidget;
 namespace Twips {
 double scale();
 void setScale(double factor);
-// A factor that makes a window of the given design size fill a comfortable part of a screen
-// of the given size (in device-independent pixels), never below 1.
+// The factor at which a window of the given design size takes about two thirds of the height
+// of a screen of the given size (in device-independent pixels), never below 1.
 double scaleForScreen(int screenWidth, int screenHeight, int designWidthTwips,
                       int designHeightTwips);
 

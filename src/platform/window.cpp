@@ -1,8 +1,11 @@
 #include "platform/window.h"
 
+#include "platform/accessibility.h"
+#include "platform/focus_ring.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QScreen>
 
 namespace {
@@ -11,7 +14,9 @@ bool g_programEnding = false;
 
 MoxWindow::MoxWindow(QWidget* parent)
     : QWidget(parent) {
+    Accessibility::install();
     setAutoFillBackground(true);
+    new FocusRing(this);
 }
 
 void MoxWindow::load() {
@@ -70,4 +75,13 @@ void MoxWindow::closeEvent(QCloseEvent* event) {
     }
     event->ignore();
     closeRequested();
+}
+
+void MoxWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        !event->isAutoRepeat()) {
+        closeRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -33,6 +33,8 @@ protected:
     void placeOnScreen(Placement placement);
 
     void closeEvent(QCloseEvent* event) override;
+    // Escape leaves a window as its back entry does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void activate();

@@ -1,9 +1,10 @@
 #include "platform/dialogs.h"
+#include "platform/twips.h"
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -34,7 +35,10 @@ QPushButton* buttonNamed(QWidget* dialog, const QString& text) {
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { Twips::setScale(1.0); }
     void okMessageShowsLines();
+    void longestLineNeverBreaks_data();
+    void longestLineNeverBreaks();
     void questionDefaultsToNo();
     void stopQuestionAnswersYes();
     void inputBoxReturnsTyped();
@@ -46,12 +50,12 @@ void DialogsTest::okMessageShowsLines() {
     QString shownText;
     QStringList buttons;
     whenDialogOpens([&](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
+        auto* box = qobject_cast<MessageDialog*>(dialog);
         shownText = box->text();
-        for (QAbstractButton* button : box->buttons())
+        for (QPushButton* button : box->buttons())
             buttons.append(button->text());
         QCOMPARE(box->windowTitle(), QStringLiteral("H i l f e"));
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->icon(), MessageDialog::Icon::None);
         buttonNamed(dialog, QStringLiteral("OK"))->click();
     });
     QCOMPARE(dialogs.msgBox(QStringLiteral("eins\rzwei\r\ndrei\r"), MsgBox::OkOnly,
@@ -61,11 +65,41 @@ void DialogsTest::okMessageShowsLines() {
     QCOMPARE(buttons, QStringList{"OK"});
 }
 
+void DialogsTest::longestLineNeverBreaks_data() {
+    QTest::addColumn<double>("scale");
+    QTest::newRow("design size") << 1.0;
+    QTest::newRow("1920 x 1080") << 1.6;
+    QTest::newRow("3840 x 2160") << 3.25;
+}
+
+// The box grows with the program's font and stays as wide as its longest given line, so
+// no line is broken a second time; its buttons grow in proportion.
+void DialogsTest::longestLineNeverBreaks() {
+    QFETCH(double, scale);
+    Twips::setScale(scale);
+    const QFont previousFont = QApplication::font();
+    QApplication::setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9));
+    const QString longest =
+        QStringLiteral("Die Datei lässt sich einfach editieren und neu sichern.");
+    MessageDialog box(QStringLiteral("Die Wörterbuchliste hat den Dateinamen MOXABC.TXT\r\n") +
+                          longest + QStringLiteral("\r\n"),
+                      MsgBox::OkOnly, QStringLiteral("Wörterbuch editieren"), nullptr);
+    box.show();
+    const QFontMetrics metrics(box.textLabel()->font());
+    QVERIFY(!box.textLabel()->wordWrap());
+    QVERIFY(box.textLabel()->width() >= metrics.horizontalAdvance(longest));
+    QCOMPARE(box.textLabel()->height(), box.textLabel()->sizeHint().height());
+    QVERIFY(box.buttons().first()->width() >= Twips::toPixels(1125));
+    QVERIFY(box.buttons().first()->height() >= Twips::toPixels(345));
+    box.close();
+    QApplication::setFont(previousFont);
+}
+
 void DialogsTest::questionDefaultsToNo() {
     QtDialogs dialogs;
     whenDialogOpens([](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        QCOMPARE(box->icon(), QMessageBox::Question);
+        auto* box = qobject_cast<MessageDialog*>(dialog);
+        QCOMPARE(box->icon(), MessageDialog::Icon::Question);
         QCOMPARE(box->defaultButton()->text(), QStringLiteral("Nein"));
         QVERIFY(buttonNamed(dialog, QStringLiteral("Ja")));
         QTest::keyClick(dialog, Qt::Key_Return);
@@ -77,9 +111,14 @@ void DialogsTest::questionDefaultsToNo() {
 void DialogsTest::stopQuestionAnswersYes() {
     QtDialogs dialogs;
     whenDialogOpens([](QWidget* dialog) {
-        QCOMPARE(qobject_cast<QMessageBox*>(dialog)->icon(), QMessageBox::Critical);
-        buttonNamed(dialog, QStringLiteral("Ja"))->click();
+        auto* box = qobject_cast<MessageDialog*>(dialog);
+        QCOMPARE(box->icon(), MessageDialog::Icon::Stop);
+        QCOMPARE(box->defaultButton()->text(), QStringLiteral("Ja"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
     });
+    QCOMPARE(dialogs.msgBox(QStringLiteral("Richtig?"), MsgBox::YesNoStop, QStringLiteral("T")),
+             MsgBox::No);
+    whenDialogOpens([](QWidget* dialog) { buttonNamed(dialog, QStringLiteral("Ja"))->click(); });
     QCOMPARE(dialogs.msgBox(QStringLiteral("Richtig?"), MsgBox::YesNoStop, QStringLiteral("T")),
              MsgBox::Yes);
 }
