@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
-    prepareApplication(application);
+    prepareApplication();
     QtDialogs dialogs;
     TimeSeededRandom random;
     MoxApp app(dialogs, random, QDir::current());

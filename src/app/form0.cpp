@@ -15,6 +15,7 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QShortcut>
 
@@ -22,8 +23,8 @@
 
 namespace {
 
-constexpr int kClientWidth = 8415;
-constexpr int kClientHeight = 6555;
+constexpr int kClientWidth = Form0::ClientWidth;
+constexpr int kClientHeight = Form0::ClientHeight;
 // Tall enough to show the teacher's pictures "Druck" and "Punkte" with their captions.
 constexpr int kTeacherHeight = 8280;
 
@@ -44,9 +45,64 @@ Form0::Form0(MoxApp& app)
     resize(width, Twips::toPixels(kClientHeight));
     setMinimumSize(width, Twips::toPixels(kClientHeight));
     setMaximumSize(width, Twips::toPixels(kTeacherHeight));
+    // The width is fixed and only the teacher makes the window taller, so there is nothing to
+    // maximise; a maximised menu would show the teacher's pictures to the child.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     createControls();
     wireEntries();
     addShortcuts();
+    orderTabs();
+}
+
+void Form0::orderTabs() {
+    // The exercises first, top to bottom as they stand in the menu, then the rest; "Ende" is
+    // last of what the child sees, so a stray Enter never starts by asking to quit.
+    const QList<QWidget*> order = {Bild7,  Bild6,  Bild8,  Bild5,  Bild15, Bild10,
+                                   Bild11, Bild17, Bild16, Bild9,  Bild13, Bild4,
+                                   Bild3,  Bild18, Bild2,  Bild12, Bild14};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    tabOrder_ = order;
+}
+
+void Form0::focusFirstEntry() {
+    for (QWidget* entry : std::as_const(tabOrder_)) {
+        if (entry->isEnabled() && entry->focusPolicy() != Qt::NoFocus) {
+            entry->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void Form0::showEvent(QShowEvent* event) {
+    MoxWindow::showEvent(event);
+    if (!focusWidget() || !focusWidget()->isEnabled())
+        focusFirstEntry();
+}
+
+void Form0::resizeEvent(QResizeEvent* event) {
+    MoxWindow::resizeEvent(event);
+    // A picture below the visible edge must not take the focus: the focus would vanish, and
+    // Enter there would show a child the password prompt.
+    for (QWidget* teacherOnly : {static_cast<QWidget*>(Bild12), static_cast<QWidget*>(Bild14)}) {
+        const bool visible = teacherOnly->geometry().bottom() < height();
+        teacherOnly->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
+        if (!visible && teacherOnly->hasFocus())
+            focusFirstEntry();
+    }
+}
+
+void Form0::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    MoxWindow::changeEvent(event);
+}
+
+void Form0::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves the other windows; the main window has nothing to go back to.
+    QWidget::keyPressEvent(event);
 }
 
 void Form0::createControls() {
@@ -87,6 +143,8 @@ void Form0::createControls() {
     Bild13 = picture("spiele", "Spiele", Colors::LightGrey, 120, 5640);
     Bild12 = picture("druck", "Druck", Colors::LightYellow, 120, 7320);
     Bild14 = picture("punkte", "Punkte", Colors::LightGrey, 1080, 7320);
+    Bild12->setToolTip(QStringLiteral("Druck (Strg+Umschalt+D)"));
+    Bild14->setToolTip(QStringLiteral("Punkte (Strg+Umschalt+P)"));
 
     const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
     auto caption = [&](QLabel* label, int left, int top, int width) {
@@ -118,7 +176,7 @@ void Form0::createControls() {
     Bezeichnung1->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 29.25, true));
     Bezeichnung1->setAlignment(Qt::AlignCenter);
     Bezeichnung1->setStyleSheet(QStringLiteral("color: rgb(0,0,255); background: transparent;"));
-    Bezeichnung1->setAccessibleName(QStringLiteral("Punkte"));
+    Bezeichnung1->setAccessibleDescription(QStringLiteral("Punkte"));
     place(Bezeichnung1, 120, 960, 1095, 735);
     Bezeichnung2 = centredCaption(QStringLiteral("P u n k t e"), 120, 1740, 1095);
 
@@ -189,9 +247,16 @@ void Form0::readSettings() {
         Bezeichnung3->setText(numberText(*threshold));
         return;
     }
-    app_.dialogs().msgBox(QStringLiteral("Datei 'MOXABC.INI' fehlt!\r"), MsgBox::OkOnly,
-                          QStringLiteral("M O X A B C"));
     Bezeichnung3->setText(QStringLiteral("10"));
+    // Told once the main window is on screen, so the message stands over it rather than
+    // greeting the child on an empty screen.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            app_.dialogs().msgBox(QStringLiteral("Datei 'MOXABC.INI' fehlt!\r"), MsgBox::OkOnly,
+                                  QStringLiteral("M O X A B C"));
+        },
+        Qt::QueuedConnection);
 }
 
 void Form0::closeRequested() {

@@ -15,6 +15,10 @@ class SvgPicture;
 class Form0 : public MoxWindow {
     Q_OBJECT
 public:
+    // The design size of the client area, in twips; the program's scale is chosen from it.
+    static constexpr int ClientWidth = 8415;
+    static constexpr int ClientHeight = 6555;
+
     explicit Form0(MoxApp& app);
 
     SvgPicture* Bild1;
@@ -57,11 +61,17 @@ public:
 protected:
     void Form_Load() override;
     void closeRequested() override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
     void wireEntries();
     void addShortcuts();
+    void orderTabs();
+    void focusFirstEntry();
     // Hides the main window and shows W; prepare (if any) runs right after the showing.
     template <class W, class Prepare> void openOnClick(PictureButton* picture, Prepare prepare);
     template <class W> void openOnClick(PictureButton* picture);
@@ -71,4 +81,5 @@ private:
 
     MoxApp& app_;
     QSet<PictureButton*> wiredEntries_;
+    QList<QWidget*> tabOrder_;
 };

@@ -2,15 +2,29 @@
 
 #include "app/mox_app.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/palette.h"
 #include "platform/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-const QString MOXLABEL::kNotice = QStringLiteral(
-    "Ein Lernprogramm zum ABC: ordnen, Lücken finden, nachschlagen und Punkte sammeln.");
-const QString MOXLABEL::kContact = QStringLiteral("Version 1.0\nFragen? Frag in der Schule!");
+const QString MOXLABEL::kNotice =
+    QStringLiteral("Ein Lernprogramm zum ABC: ordnen, Lücken finden, nachschlagen und Punkte "
+                   "sammeln. Für Lehrkräfte:");
+const QString MOXLABEL::kTeacherKeys =
+    QStringLiteral("Drucken: Strg+Umschalt+D\r\nPunkte: Strg+Umschalt+P");
+
+namespace {
+// The largest size up to the designed one at which the text fits the label's width.
+void shrinkToFit(QLabel* label) {
+    QFont font = label->font();
+    const int room = label->contentsRect().width() - 2 * label->margin();
+    while (font.pointSizeF() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+        font.setPointSizeF(font.pointSizeF() * 0.95);
+    label->setFont(font);
+}
+} // namespace
 
 MOXLABEL::MOXLABEL(MoxApp& app)
     : app_(app) {
@@ -18,9 +32,9 @@ MOXLABEL::MOXLABEL(MoxApp& app)
     setBackgroundColor(Colors::LightCyan);
     setClientSize(3555, 3150);
 
-    place(new Shape(Shape::Kind::RoundedRectangle, QColor(248, 248, 248), QColor(128, 128, 128),
-                    this),
-          120, 120, 3255, 2295);
+    Figur1 = new Shape(Shape::Kind::RoundedRectangle, QColor(248, 248, 248), QColor(128, 128, 128),
+                       this);
+    place(Figur1, 120, 120, 3255, 2295);
 
     const QFont titleFont = Twips::font(QStringLiteral("MS Sans Serif"), 18, true);
     auto titleLetter = [&](const QString& text, const QColor& colour, int left, int width) {
@@ -36,6 +50,7 @@ MOXLABEL::MOXLABEL(MoxApp& app)
     Bezeichnung4 = titleLetter(QStringLiteral("X"), QColor(0, 192, 0), 960, 375);
     Bezeichnung5 = titleLetter(QStringLiteral("  -  A  B  C"), Qt::black, 1320, 1935);
     Bezeichnung5->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    shrinkToFit(Bezeichnung5);
 
     const QFont noticeFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75);
     auto notice = [&](const QString& text, const QColor& background, int top, int height) {
@@ -47,9 +62,8 @@ MOXLABEL::MOXLABEL(MoxApp& app)
         place(label, 240, top, 3015, height);
         return label;
     };
-    Bezeichnung6 = notice(kNotice, Qt::white, 840, 975);
-    Bezeichnung7 = notice(kContact, Colors::LightYellow, 1800, 495);
-    Bezeichnung7->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 8.25));
+    Bezeichnung6 = notice(kNotice, Qt::white, 840, 915);
+    Bezeichnung7 = notice(QtDialogs::displayText(kTeacherKeys), Colors::LightYellow, 1800, 555);
 
     Befehl1 = new QPushButton(QStringLiteral("Abbruch"), this);
     Befehl1->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true));

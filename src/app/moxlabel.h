@@ -5,6 +5,7 @@
 class MoxApp;
 class QLabel;
 class QPushButton;
+class Shape;
 
 // The program-info window: the coloured title and two notice texts.
 class MOXLABEL : public MoxWindow {
@@ -19,11 +20,12 @@ public:
     QLabel* Bezeichnung6;
     QLabel* Bezeichnung7;
     QPushButton* Befehl1;
+    Shape* Figur1; // the panel behind the texts
 
     void Befehl1_Click();
 
     static const QString kNotice;
-    static const QString kContact;
+    static const QString kTeacherKeys;
 
 protected:
     void closeRequested() override { Befehl1_Click(); }

@@ -112,7 +112,7 @@ void Form2::createPictures() {
     HBildlauf1->setSingleStep(1);
     HBildlauf1->setPageStep(1);
     HBildlauf1->setValue(kFewestLines);
-    HBildlauf1->setFocusPolicy(Qt::StrongFocus);
+    makeKeyboardSlider(HBildlauf1);
     HBildlauf1->setAccessibleName(QStringLiteral("Anzahl der Zeilen"));
     HBildlauf1->setToolTip(HBildlauf1->accessibleName());
     place(HBildlauf1, 45, 2880, 615, 255);

@@ -56,12 +56,12 @@ Form4::Form4(MoxApp& app)
     Bezeichnung1->setAlignment(Qt::AlignCenter);
     Bezeichnung1->setStyleSheet(
         QStringLiteral("color: rgb(0,0,128); background: %1;").arg(Colors::LightGrey.name()));
-    Bezeichnung1->setAccessibleName(QStringLiteral("Buchstabenreihe mit Lücke"));
+    Bezeichnung1->setAccessibleDescription(QStringLiteral("Buchstabenreihe mit Lücke"));
     place(Bezeichnung1, 960, 480, 5655, 735);
 
     Bezeichnung2 =
         new QLabel(QStringLiteral("Drücke auf der Tastatur den fehlenden Buchstaben!"), this);
-    Bezeichnung2->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Bezeichnung2->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9, true));
     Bezeichnung2->setAlignment(Qt::AlignCenter);
     Bezeichnung2->setStyleSheet(
         QStringLiteral("color: rgb(0,0,255); background: %1;").arg(Colors::LightCyan.name()));
@@ -106,6 +106,8 @@ void Form4::newGapRow() {
 void Form4::keyPressEvent(QKeyEvent* event) {
     if (const std::optional<QChar> letter = answerLetter(*event))
         Form_KeyDown(*letter);
+    else
+        MoxWindow::keyPressEvent(event);
 }
 
 void Form4::Form_KeyDown(QChar letter) {

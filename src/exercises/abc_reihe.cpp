@@ -9,6 +9,7 @@
 
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -83,10 +84,25 @@ HoleLayout fitLetters(const QString& letters, QFont font, QSize area) {
 const QString LetterTile::MimeType = QStringLiteral("application/x-moxabc-letter");
 
 LetterTile::LetterTile(const QString& letter, QWidget* parent)
-    : QLabel(letter, parent) {
+    : QLabel(parent) {
     setFont(letterFont());
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::OpenHandCursor);
+    setAccessibleDescription(QStringLiteral("Buchstabe, Leertaste legt ihn ins Loch"));
+    setLetter(letter);
+}
+
+void LetterTile::setLetter(const QString& letter) {
+    setText(letter);
+    setFocusPolicy(letter.isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
+}
+
+void LetterTile::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        emit chosen();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void LetterTile::paintEvent(QPaintEvent*) {
@@ -182,7 +198,7 @@ Form5::Form5(MoxApp& app)
     place(Bezeichnung27, 1080, 360, 5175, 255);
 
     abcfeld = new LetterHole(this);
-    abcfeld->setAccessibleName(QStringLiteral("Loch"));
+    abcfeld->setAccessibleDescription(QStringLiteral("Loch"));
     place(abcfeld, 3120, 2640, 1095, 855);
     // Queued, so that the praise's message box opens after the drag has ended.
     connect(abcfeld, &LetterHole::dropped, this, &Form5::abcfeld_DragDrop, Qt::QueuedConnection);
@@ -206,7 +222,68 @@ void Form5::createTiles() {
         auto* tile = new LetterTile(QString(QLatin1Char(spot.letter)), this);
         tile->setObjectName(QStringLiteral("Bezeichnung%1").arg(i + 1));
         place(tile, spot.left, spot.top, kTileSize, kTileSize);
+        connect(tile, &LetterTile::chosen, this, [this, tile] { abcfeld_DragDrop(tile); });
         tiles_[static_cast<size_t>(i)] = tile;
+    }
+    const QList<LetterTile*> order = tilesInReadingOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    setTabOrder(order.last(), Bild1);
+    setTabOrder(Bild1, Bild2);
+}
+
+QList<LetterTile*> Form5::tilesInReadingOrder() const {
+    QList<LetterTile*> order(tiles_.begin(), tiles_.end());
+    std::ranges::sort(order, [](const LetterTile* a, const LetterTile* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return order;
+}
+
+void Form5::focusTile(int offset) {
+    QList<LetterTile*> order = tilesInReadingOrder();
+    order.removeIf([](const LetterTile* tile) { return tile->text().isEmpty(); });
+    if (order.isEmpty())
+        return;
+    const auto current = order.indexOf(qobject_cast<LetterTile*>(focusWidget()));
+    const auto count = order.size();
+    const auto next = current < 0 ? 0 : (current + offset + count) % count;
+    order.at(next)->setFocus(Qt::TabFocusReason);
+}
+
+void Form5::showEvent(QShowEvent* event) {
+    MoxWindow::showEvent(event);
+    // Never on "Zurück" or "Neu": a stray Space there would throw the child's row away.
+    if (!qobject_cast<LetterTile*>(focusWidget()))
+        focusTile(0);
+}
+
+void Form5::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const int key = event->key();
+    if (key >= Qt::Key_A && key <= Qt::Key_Z && !(event->modifiers() & shortcut)) {
+        if (event->isAutoRepeat())
+            return;
+        const QString letter(QChar(u'A' + (key - Qt::Key_A)));
+        for (LetterTile* tile : tiles_) {
+            if (tile->text() == letter) {
+                abcfeld_DragDrop(tile);
+                return;
+            }
+        }
+        return;
+    }
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusTile(-1);
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusTile(1);
+        return;
+    default:
+        MoxWindow::keyPressEvent(event);
     }
 }
 
@@ -235,18 +312,20 @@ void Form5::dealLetters() {
         while (dealt[static_cast<size_t>(r)])
             r = random.uniform(0, TileCount);
         dealt[static_cast<size_t>(r)] = true;
-        tile->setText(letterRow.at(r));
+        tile->setLetter(letterRow.at(r));
     }
 }
 
 void Form5::abcfeld_DragDrop(QWidget* source) {
-    auto* tile = qobject_cast<QLabel*>(source);
+    auto* tile = qobject_cast<LetterTile*>(source);
     if (!tile)
         return;
     const QString collected = abcfeld->text();
     if (collected.size() < kCapitals.size() && tile->text() == kCapitals.at(collected.size())) {
         abcfeld->setText(collected + tile->text());
-        tile->clear();
+        if (tile->hasFocus())
+            focusTile(1);
+        tile->setLetter({});
     }
     if (abcfeld->text() != kCapitals)
         return;

@@ -10,7 +10,8 @@ class MoxApp;
 class PictureButton;
 
 // A letter tile. Pressing the mouse on it picks its letter up at once and drags it, with the
-// tile's picture under the pointer; an empty tile has nothing to pick up.
+// tile's picture under the pointer; an empty tile has nothing to pick up. From the keyboard,
+// Space on a focused tile puts it into the hole.
 class LetterTile : public QLabel {
     Q_OBJECT
 public:
@@ -18,8 +19,15 @@ public:
 
     LetterTile(const QString& letter, QWidget* parent);
 
+    // An empty tile takes no focus: there is nothing on it to choose.
+    void setLetter(const QString& letter);
+
+signals:
+    void chosen();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // A tile whose letter has gone into the hole shows only a faint outline.
     void paintEvent(QPaintEvent* event) override;
 };
@@ -64,10 +72,16 @@ public:
 protected:
     void Form_Load() override;
     void closeRequested() override { Bild2_Click(); }
+    void showEvent(QShowEvent* event) override;
+    // Typing a letter drops its tile into the hole; the arrows move between the tiles.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createTiles();
     void dealLetters();
+    // The tiles in reading order: top to bottom, left to right.
+    QList<LetterTile*> tilesInReadingOrder() const;
+    void focusTile(int offset);
 
     MoxApp& app_;
     std::array<LetterTile*, TileCount> tiles_{};

@@ -8,8 +8,12 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,6 +26,9 @@ constexpr int kColumnWidth = 320;
 constexpr int kRowHeight = 160;
 // Light yellow and white would hardly show on the white window.
 constexpr int kColourCount = 14;
+// Below this contrast to the white window a letter gets a dark edge.
+constexpr double kLeastContrast = 3.0;
+constexpr int kOutlineDarkness = 300;
 
 } // namespace
 
@@ -55,6 +62,7 @@ Form6::Form6(MoxApp& app)
     HBildlauf1->setRange(1, 26);
     HBildlauf1->setPageStep(1);
     HBildlauf1->setAccessibleName(QStringLiteral("Schieber"));
+    makeKeyboardSlider(HBildlauf1);
     place(HBildlauf1, 3480, 5160, 3375, 255);
     // With tracking on, the value changes while the thumb is dragged, so the answer field
     // follows the thumb.
@@ -64,7 +72,8 @@ Form6::Form6(MoxApp& app)
     Bezeichnung2->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 17.25, true));
     Bezeichnung2->setAlignment(Qt::AlignCenter);
     Bezeichnung2->setCursor(Qt::PointingHandCursor);
-    Bezeichnung2->setAccessibleName(QStringLiteral("Antwort"));
+    Bezeichnung2->setAccessibleDescription(QStringLiteral("Antwort"));
+    Bezeichnung2->setFocusPolicy(Qt::StrongFocus);
     Bezeichnung2->setStyleSheet(QStringLiteral("color: rgb(0,0,128); background: rgb(255,255,224);"
                                                "border: 1px solid rgb(200,170,80);"
                                                "border-radius: 5px;"));
@@ -77,6 +86,24 @@ Form6::Form6(MoxApp& app)
 
 void Form6::Form_Load() {
     placeOnScreen(Placement::Centred);
+}
+
+void Form6::showEvent(QShowEvent* event) {
+    MoxWindow::showEvent(event);
+    HBildlauf1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form6::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            Bezeichnung2_Click();
+        return;
+    default:
+        MoxWindow::keyPressEvent(event);
+    }
 }
 
 void Form6::Form_Activate() {
@@ -122,24 +149,77 @@ void Form6::Bezeichnung2_Click() {
 void Form6::scatterLetters() {
     RandomSource& random = app_.random();
     QString& letterRow = app_.shared().letterRow;
-    letterRow = random.uniform(0, 2) == 1 ? kCapitals : kSmallLetters;
+    const QString letters = random.uniform(0, 2) == 1 ? kCapitals : kSmallLetters;
     random.randomize();
-    surface->clear();
     const QFont font = Twips::font(QStringLiteral("Comic Sans MS"), 24, true);
+    const LetterSpacing spacing = spacingFor(letters, font);
+    QList<Placed> placed;
+    // A deal can run into a corner where no free row keeps clear of the neighbours; about two
+    // deals in three come through, so starting over is quick.
+    do {
+        letterRow = letters;
+        placed.clear();
+    } while (!placeLetters(letterRow, spacing, placed));
+
+    surface->clear();
+    for (const Placed& letter : std::as_const(placed)) {
+        const QColor colour = paletteColor(letter.colour);
+        // Light colours get a dark edge, so every letter stands out from the white window.
+        const QColor outline = contrastRatio(colour, Qt::white) < kLeastContrast
+                                   ? colour.darker(kOutlineDarkness)
+                                   : QColor();
+        surface->printText(letter.letter,
+                           {kColumnWidth * (letter.column + 1), kRowHeight * letter.row}, colour,
+                           font, outline);
+    }
+    Bezeichnung1->setText(QString(letterRow).remove(kPrinted));
+}
+
+// How many grid lines apart two letters must stand, across or down, so that they never touch:
+// the room the widest and tallest letter of the set takes, with a small gap.
+Form6::LetterSpacing Form6::spacingFor(const QString& letters, const QFont& font) {
+    const QFontMetrics metrics(font);
+    QRect ink;
+    for (const QChar letter : letters)
+        ink |= metrics.tightBoundingRect(letter);
+    const double twipsPerPixel = 15.0 / Twips::scale();
+    const double gap = 2 * 15.0;
+    auto linesApart = [](double extent, int lineDistance) {
+        return static_cast<int>(std::ceil(extent / lineDistance));
+    };
+    return {linesApart(ink.width() * twipsPerPixel + gap, kColumnWidth),
+            linesApart(ink.height() * twipsPerPixel + gap, kRowHeight)};
+}
+
+// One letter in each row and each column, as before; a row that would bring the letter too
+// close to one already placed is not taken. False when a letter finds no row left.
+bool Form6::placeLetters(QString& letterRow, const LetterSpacing& spacing, QList<Placed>& placed) {
+    RandomSource& random = app_.random();
     std::array<bool, GridSize> takenColumns{};
     std::array<bool, GridSize> takenRows{};
     for (int printed = 0; printed < GridSize; ++printed) {
-        const QColor colour = paletteColor(random.uniform(0, kColourCount));
+        const int colour = random.uniform(0, kColourCount);
         const int column = takeFreeLine(takenColumns);
-        const int row = takeFreeLine(takenRows);
+        QList<int> rows;
+        for (int row = 0; row < GridSize; ++row) {
+            const bool clear = std::ranges::none_of(placed, [&](const Placed& other) {
+                return std::abs(other.column - column) < spacing.columns &&
+                       std::abs(other.row - row) < spacing.rows;
+            });
+            if (!takenRows[static_cast<size_t>(row)] && clear)
+                rows.append(row);
+        }
+        if (rows.isEmpty())
+            return false;
+        const int row = rows.at(random.uniform(0, static_cast<int>(rows.size())));
+        takenRows[static_cast<size_t>(row)] = true;
         int g = random.uniform(0, static_cast<int>(letterRow.size()));
         while (letterRow.at(g) == kPrinted)
             g = random.uniform(0, static_cast<int>(letterRow.size()));
-        surface->printText(letterRow.at(g), {kColumnWidth * (column + 1), kRowHeight * row}, colour,
-                           font);
+        placed.append({letterRow.at(g), column, row, colour});
         letterRow[g] = kPrinted;
     }
-    Bezeichnung1->setText(QString(letterRow).remove(kPrinted));
+    return true;
 }
 
 int Form6::takeFreeLine(std::array<bool, GridSize>& taken) {

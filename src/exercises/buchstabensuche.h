@@ -2,6 +2,8 @@
 
 #include "platform/window.h"
 
+#include <QList>
+
 #include <array>
 
 class Canvas;
@@ -42,8 +44,25 @@ protected:
     void Form_Activate() override;
     void closeRequested() override { Bild1_Click(); }
 
+    void showEvent(QShowEvent* event) override;
+    // Enter or Space answers with the pair the answer field shows.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    struct LetterSpacing {
+        int columns;
+        int rows;
+    };
+    struct Placed {
+        QChar letter;
+        int column;
+        int row;
+        int colour;
+    };
+
     void scatterLetters();
+    static LetterSpacing spacingFor(const QString& letters, const QFont& font);
+    bool placeLetters(QString& letterRow, const LetterSpacing& spacing, QList<Placed>& placed);
     // A random grid line not taken yet, which it then takes.
     int takeFreeLine(std::array<bool, GridSize>& taken);
 

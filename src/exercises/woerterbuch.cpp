@@ -8,6 +8,7 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -56,12 +57,13 @@ Form3::Form3(MoxApp& app)
     HBildlauf1->setRange(1, 100);
     HBildlauf1->setPageStep(10);
     HBildlauf1->setAccessibleName(QStringLiteral("Seitenzahl"));
+    makeKeyboardSlider(HBildlauf1);
     place(HBildlauf1, 1320, 2160, 6255, 255);
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form3::HBildlauf1_Change);
 
     Befehl2 = new QPushButton(QStringLiteral("1"), this);
     Befehl2->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 13.5, true));
-    Befehl2->setAccessibleName(QStringLiteral("Seite prüfen"));
+    Befehl2->setAccessibleDescription(QStringLiteral("Seite prüfen"));
     place(Befehl2, 240, 2040, 735, 495);
     connect(Befehl2, &QPushButton::clicked, this, &Form3::Befehl2_Click);
 
@@ -87,6 +89,20 @@ Form3::Form3(MoxApp& app)
 
 void Form3::Form_Load() {
     placeOnScreen(Placement::Centred);
+}
+
+void Form3::showEvent(QShowEvent* event) {
+    MoxWindow::showEvent(event);
+    HBildlauf1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        Befehl2_Click();
+        return;
+    }
+    MoxWindow::keyPressEvent(event);
 }
 
 void Form3::Form_Activate() {

@@ -41,6 +41,9 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void closeRequested() override { Picture1_Click(); }
+    void showEvent(QShowEvent* event) override;
+    // Enter checks the page the slider shows.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void newLookupTask();

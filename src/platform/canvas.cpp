@@ -3,7 +3,10 @@
 #include "platform/twips.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QResizeEvent>
+
+#include <algorithm>
 
 namespace {
 QPoint toPixels(QPoint twips) {
@@ -19,19 +22,50 @@ Canvas::Canvas(QWidget* parent)
 void Canvas::clear() {
     image_.fill(Qt::transparent);
     printed_.clear();
+    updateAccessibleText();
     update();
 }
 
-void Canvas::printText(const QString& text, QPoint position, const QColor& color,
-                       const QFont& font) {
-    printed_.append({text, position, color});
+void Canvas::printText(const QString& text, QPoint position, const QColor& color, const QFont& font,
+                       const QColor& outline) {
+    printed_.append({text, position, color, outline});
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font);
-    painter.setPen(color);
-    const QPoint topLeft = toPixels(position);
-    painter.drawText(topLeft + QPoint(0, QFontMetrics(font).ascent()), text);
+    const QPoint baseline = toPixels(position) + QPoint(0, QFontMetrics(font).ascent());
+    if (outline.isValid()) {
+        QPainterPath shape;
+        shape.addText(baseline, font, text);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.strokePath(shape, QPen(outline, std::max(1.5, 1.5 * Twips::scale()), Qt::SolidLine,
+                                       Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(shape, color);
+    } else {
+        painter.setFont(font);
+        painter.setPen(color);
+        painter.drawText(baseline, text);
+    }
+    updateAccessibleText();
     update();
+}
+
+void Canvas::updateAccessibleText() {
+    // White ink is how a window rubs a text out again on its white surface.
+    QList<PrintedText> inReadingOrder;
+    for (const PrintedText& printed : std::as_const(printed_)) {
+        inReadingOrder.removeIf(
+            [&](const PrintedText& earlier) { return earlier.position == printed.position; });
+        if (printed.color != QColor(Qt::white))
+            inReadingOrder.append(printed);
+    }
+    std::ranges::stable_sort(inReadingOrder, [](const PrintedText& a, const PrintedText& b) {
+        return std::pair(a.position.y(), a.position.x()) <
+               std::pair(b.position.y(), b.position.x());
+    });
+    QStringList texts;
+    for (const PrintedText& printed : std::as_const(inReadingOrder))
+        texts.append(printed.text.trimmed());
+    texts.removeAll(QString());
+    setAccessibleName(texts.join(QLatin1Char(' ')));
 }
 
 void Canvas::drawLine(QPoint from, QPoint to, const QColor& color, int width) {

@@ -3,12 +3,19 @@
 #include "platform/accessibility.h"
 #include "platform/collation.h"
 #include "platform/focus_ring.h"
+#include "platform/twips.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScrollBar>
 #include <QSvgRenderer>
+
+void makeKeyboardSlider(QScrollBar* bar) {
+    bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setInvertedControls(false);
+}
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent) {}
@@ -87,25 +94,33 @@ Shape::Shape(Kind kind, const QColor& fill, const QColor& border, QWidget* paren
     Accessibility::markDecorative(this);
 }
 
+QPainterPath Shape::outline() const {
+    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
+    QPainterPath path;
+    switch (kind_) {
+    case Kind::Rectangle:
+        path.addRect(area);
+        break;
+    case Kind::RoundedRectangle: {
+        // Gently rounded, so that what lies on the panel stays inside its corners.
+        const qreal radius = std::min(std::min(area.width(), area.height()) / 5.0,
+                                      static_cast<qreal>(Twips::toPixels(150)));
+        path.addRoundedRect(area, radius, radius);
+        break;
+    }
+    case Kind::Oval:
+        path.addEllipse(area);
+        break;
+    }
+    return path;
+}
+
 void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(fill_);
     painter.setPen(border_.isValid() ? QPen(border_, 1.5) : QPen(Qt::NoPen));
-    const QRectF area = QRectF(rect()).adjusted(1, 1, -1, -1);
-    switch (kind_) {
-    case Kind::Rectangle:
-        painter.drawRect(area);
-        break;
-    case Kind::RoundedRectangle: {
-        const qreal radius = std::min(area.width(), area.height()) / 5.0;
-        painter.drawRoundedRect(area, radius, radius);
-        break;
-    }
-    case Kind::Oval:
-        painter.drawEllipse(area);
-        break;
-    }
+    painter.drawPath(outline());
 }
 
 AbcListBox::AbcListBox(QWidget* parent)

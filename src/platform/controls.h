@@ -5,9 +5,15 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainterPath>
 #include <QWidget>
 
+class QScrollBar;
 class QSvgRenderer;
+
+// Lets the keyboard work a horizontal scroll bar like a slider: it takes the focus, and Right
+// and Up raise its value (a plain scroll bar turns the arrow keys round).
+void makeKeyboardSlider(QScrollBar* bar);
 
 // A label that reacts to a click, like the caption labels beside the pictures.
 class ClickLabel : public QLabel {
@@ -55,6 +61,9 @@ public:
     enum class Kind { Rectangle, RoundedRectangle, Oval };
 
     Shape(Kind kind, const QColor& fill, const QColor& border, QWidget* parent);
+
+    // The painted outline, in the shape's own coordinates.
+    QPainterPath outline() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,9 @@
 // 6 yellow, 7 light grey, 8 grey, 9 light blue, 10 light green, 11 light cyan, 12 light red,
 // 13 light magenta, 14 light yellow, 15 white. Other indexes wrap around.
 QColor paletteColor(int index);
+// The contrast ratio of two colours as readability guidelines measure it: 1 for equal
+// colours, 21 for black on white.
+double contrastRatio(const QColor& a, const QColor& b);
 
 // Colours the windows share.
 namespace Colors {

@@ -79,7 +79,7 @@ void MainWindowTest::picturesCarryTheirNames() {
     QSet<QString> icons;
     for (const auto& [picture, name] : names) {
         QCOMPARE(picture->accessibleName(), name);
-        QCOMPARE(picture->toolTip(), name);
+        QVERIFY2(picture->toolTip().startsWith(name), qPrintable(picture->toolTip()));
         QVERIFY2(QFile::exists(picture->iconPath()), qPrintable(picture->iconPath()));
         icons.insert(picture->iconPath());
     }

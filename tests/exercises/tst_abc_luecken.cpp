@@ -217,7 +217,6 @@ void AbcLueckenTest::otherKeysAreIgnored_data() {
     QTest::newRow("F1") << int(Qt::Key_F1) << none << false << false;
     QTest::newRow("cursor key") << int(Qt::Key_Left) << none << false << false;
     QTest::newRow("umlaut") << int(Qt::Key_Adiaeresis) << none << false << false;
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << false << false;
     QTest::newRow("Ctrl and the right letter")
         << 0 << Qt::KeyboardModifiers(Qt::ControlModifier) << true << false;
     QTest::newRow("right letter held down") << 0 << none << true << true;

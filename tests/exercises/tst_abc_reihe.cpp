@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "platform/controls.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <algorithm>
@@ -56,6 +57,8 @@ private slots:
     void fullRowEarnsTwoPointsAndDealsAnew();
     void backDealsAndAwardsNothing_data();
     void backDealsAndAwardsNothing();
+    void typingTheAlphabetFillsTheHole();
+    void spaceOnAFocusedTileDropsIt();
 };
 
 void AbcReiheTest::opensFromMainWindowWithDesignLetters() {
@@ -243,3 +246,41 @@ void AbcReiheTest::backDealsAndAwardsNothing() {
 
 QTEST_MAIN(AbcReiheTest)
 #include "tst_abc_reihe.moc"
+
+void AbcReiheTest::typingTheAlphabetFillsTheHole() {
+    Fixture fx;
+    fx.start();
+    Form5& form = openReihe(fx);
+    QVERIFY(qobject_cast<LetterTile*>(QApplication::focusWidget()));
+    Fixture::key(&form, Qt::Key_B);
+    QCOMPARE(form.abcfeld->text(), QString());
+    for (const QChar letter : kAlphabet.first(25))
+        Fixture::key(&form, Qt::Key(Qt::Key_A + (letter.unicode() - u'A')));
+    QCOMPARE(form.abcfeld->text(), kAlphabet.first(25));
+    fx.dialogs.expectMessage(kPraise, QStringLiteral("ABC-Reihe"), MsgBox::OkOnly);
+    Fixture::key(&form, Qt::Key_Z);
+    VERIFY_DIALOGS(fx);
+    QCOMPARE(fx.points(), QStringLiteral("2"));
+    QVERIFY(isPermutationOfAlphabet(tileLetters(form)));
+}
+
+void AbcReiheTest::spaceOnAFocusedTileDropsIt() {
+    Fixture fx;
+    fx.start();
+    Form5& form = openReihe(fx);
+    LetterTile* b = tileShowing(form, QStringLiteral("B"));
+    b->setFocus();
+    Fixture::key(b, Qt::Key_Space);
+    QCOMPARE(form.abcfeld->text(), QString());
+    LetterTile* a = tileShowing(form, QStringLiteral("A"));
+    a->setFocus();
+    Fixture::key(a, Qt::Key_Space);
+    QCOMPARE(form.abcfeld->text(), QStringLiteral("A"));
+    // The emptied tile hands the focus on to a tile that still has a letter.
+    auto* focused = qobject_cast<LetterTile*>(QApplication::focusWidget());
+    QVERIFY(focused && focused != a && !focused->text().isEmpty());
+    QCOMPARE(a->focusPolicy(), Qt::NoFocus);
+    Fixture::key(focused, Qt::Key_Right);
+    QVERIFY(QApplication::focusWidget() != focused);
+    QVERIFY(qobject_cast<LetterTile*>(QApplication::focusWidget()));
+}

@@ -5,6 +5,7 @@
 #include "platform/palette.h"
 #include "platform/twips.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
@@ -92,6 +93,8 @@ private slots:
     void messagesLeaveLettersInView();
     void backAwardsNothingAndReopeningDeals_data();
     void backAwardsNothingAndReopeningDeals();
+    void keyboardFindsTheMissingLetter();
+    void lettersStandOutAndNeverTouch();
 };
 
 void BuchstabensucheTest::openingDealsTwentyFiveOfOneAlphabet() {
@@ -307,3 +310,47 @@ void BuchstabensucheTest::backAwardsNothingAndReopeningDeals() {
 
 QTEST_MAIN(BuchstabensucheTest)
 #include "tst_buchstabensuche.moc"
+
+void BuchstabensucheTest::keyboardFindsTheMissingLetter() {
+    Fixture fx;
+    fx.start();
+    Form6& form = openSuche(fx);
+    QCOMPARE(QApplication::focusWidget(), form.HBildlauf1);
+    const int missing = form.Bezeichnung1->text().toUpper().at(0).unicode() - u'A' + 1;
+    const int wrong = missing == 1 ? 2 : 1;
+    for (int step = 1; step < wrong; ++step)
+        Fixture::key(form.HBildlauf1, Qt::Key_Right);
+    fx.dialogs.expectMessage(kWrong, kWrongTitle, MsgBox::OkOnly);
+    Fixture::key(form.HBildlauf1, Qt::Key_Space);
+    VERIFY_DIALOGS(fx);
+    form.HBildlauf1->setValue(1);
+    for (int step = 1; step < missing; ++step)
+        Fixture::key(form.HBildlauf1, Qt::Key_Right);
+    fx.dialogs.expectMessage(kRight, kRightTitle, MsgBox::OkOnly);
+    Fixture::key(form.HBildlauf1, Qt::Key_Return);
+    VERIFY_DIALOGS(fx);
+    QCOMPARE(fx.points(), QStringLiteral("1"));
+}
+
+// Light colours get a dark edge, and the ink of two letters never meets, deal after deal.
+void BuchstabensucheTest::lettersStandOutAndNeverTouch() {
+    const QFont font = Twips::font(QStringLiteral("Comic Sans MS"), 24, true);
+    const QFontMetrics metrics(font);
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+        Fixture fx(seed);
+        fx.start();
+        Form6& form = openSuche(fx);
+        QList<QRect> inks;
+        for (const Canvas::PrintedText& printed : form.surface->printedTexts()) {
+            const double edge =
+                printed.outline.isValid() ? contrastRatio(printed.outline, Qt::white) : 0.0;
+            QVERIFY(std::max(contrastRatio(printed.color, Qt::white), edge) >= 3.0);
+            const QPoint origin(Twips::toPixels(printed.position.x()),
+                                Twips::toPixels(printed.position.y()) + metrics.ascent());
+            const QRect ink = metrics.tightBoundingRect(printed.text).translated(origin);
+            for (const QRect& other : std::as_const(inks))
+                QVERIFY2(!ink.adjusted(-1, -1, 1, 1).intersects(other), qPrintable(printed.text));
+            inks.append(ink);
+        }
+    }
+}

@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "platform/controls.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -39,6 +40,7 @@ private slots:
     void readsSelectedFileThroughout();
     void longListDealsEveryEntryOnce();
     void backPictureNamed();
+    void keyboardSetsAndChecksThePage();
 };
 
 void DictionaryTest::startUpLoadsFirstList() {
@@ -234,3 +236,33 @@ void DictionaryTest::backPictureNamed() {
 
 QTEST_MAIN(DictionaryTest)
 #include "tst_woerterbuch.moc"
+
+void DictionaryTest::keyboardSetsAndChecksThePage() {
+    Fixture fx;
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({{"Apfel", 12}, {"Zug", 30}}));
+    fx.start();
+    Fixture::click(fx.main().Bild9);
+    Form3& dictionary = fx.window<Form3>();
+    QScrollBar* pages = dictionary.HBildlauf1;
+    QCOMPARE(QApplication::focusWidget(), pages);
+    Fixture::key(pages, Qt::Key_End);
+    QCOMPARE(dictionary.Befehl2->text(), QStringLiteral(" 30"));
+    Fixture::key(pages, Qt::Key_Home);
+    Fixture::key(pages, Qt::Key_PageUp);
+    Fixture::key(pages, Qt::Key_Right);
+    QCOMPARE(dictionary.Befehl2->text(), QStringLiteral(" 12"));
+    const int page = dictionary.Bezeichnung3->text().toInt();
+    if (page != 12) {
+        fx.dialogs.expectMessage(QStringLiteral("Fehler, bitte neu einstellen!"), kTitle,
+                                 MsgBox::OkOnly);
+        Fixture::key(pages, Qt::Key_Return);
+        VERIFY_DIALOGS(fx);
+        for (int step = 12; step < page; ++step)
+            Fixture::key(pages, Qt::Key_Right);
+    }
+    Fixture::key(pages, Qt::Key_Enter);
+    QCOMPARE(dictionary.Label1->text(), QStringLiteral(" 1"));
+    Fixture::key(&dictionary, Qt::Key_Escape);
+    QCOMPARE(fx.points(), QStringLiteral(" 1"));
+    VERIFY_DIALOGS(fx);
+}

@@ -92,6 +92,7 @@ void WindowTest::twipsScaleWithFactor() {
 
 void WindowTest::scaleSuitsScreen() {
     QCOMPARE(Twips::scaleForScreen(800, 600, 8415, 6555), 1.0);
+    QCOMPARE(Twips::scaleForScreen(1280, 800, 8415, 6555), 1.2);
     QCOMPARE(Twips::scaleForScreen(1920, 1080, 8415, 6555), 1.6);
     QCOMPARE(Twips::scaleForScreen(3840, 2160, 8415, 6555), 3.25);
     QCOMPARE(Twips::scaleForScreen(640, 480, 8415, 6555), 1.0);

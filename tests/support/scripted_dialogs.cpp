@@ -29,6 +29,8 @@ void ScriptedDialogs::expectInput(const QString& prompt, const QString& title,
 
 std::optional<ScriptedDialogs::Expected> ScriptedDialogs::next(const Call& call) {
     calls.append(call);
+    if (onCall)
+        onCall(call);
     if (script_.isEmpty()) {
         failures.append(QStringLiteral("unexpected ") + describe(call));
         return std::nullopt;

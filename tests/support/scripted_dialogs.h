@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // Stands in for the dialogs: every message and input box must be expected beforehand, in
@@ -35,6 +36,9 @@ public:
     bool ok() const { return failures.isEmpty() && script_.isEmpty(); }
     QString report() const;
     void reset();
+
+    // Runs as each dialog opens, for tests that check what is on screen at that moment.
+    std::function<void(const Call&)> onCall;
 
     QList<Call> calls;
     QStringList failures;
