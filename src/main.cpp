@@ -1,12 +1,24 @@
 #include "app/mox_app.h"
 #include "app/startup.h"
+#include "app/working_folder.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
+#include <QProcessEnvironment>
 
 #include <cstdio>
+
+namespace {
+// The sample files lie at the same place relative to the program in the installed tree and in
+// the build tree, so neither needs to know where the other is.
+QString sampleFolder() {
+    return QDir::cleanPath(QApplication::applicationDirPath() +
+                           QStringLiteral("/" MOXABC_SAMPLE_FOLDER));
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
     if (!hasDisplay()) {
@@ -17,7 +29,12 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     prepareApplication();
+    QApplication::setDesktopFileName(QStringLiteral(MOXABC_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/" MOXABC_APP_ID ".svg")));
     QtDialogs dialogs;
+    const QString folder = WorkingFolder::location(QProcessEnvironment::systemEnvironment());
+    if (!WorkingFolder::enter(folder, sampleFolder(), dialogs))
+        return 1;
     TimeSeededRandom random;
     MoxApp app(dialogs, random, QDir::current());
     app.start();
