@@ -17,8 +17,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # the fonts the windows are drawn with are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-comic-neue, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[alphabet exercises for children - ABC-Übungen für Kinder
-MOX-ABC helps children of six to nine years learn the German alphabet
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ABC exercises for children - ABC-Übungen für Kinder")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[MOX-ABC helps children of six to nine years learn the German alphabet
 with short exercises: sorting letters and words into ABC order, finding
 missing letters, joining dots in ABC order and looking words up in the
 class dictionary. Right answers earn points for reward games. Behind a

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program needs to build, run and test, if any are missing.
+# Installs the Debian packages the program needs to build, run and test, if any are missing,
+# and those named as arguments.
 set -euo pipefail
 
+# desktop-file-utils and appstream check the installed menu entry and software-centre data.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          fonts-comic-neue fonts-dejavu-core)
+          fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream "$@")
 
 missing=()
 for package in "${packages[@]}"; do
