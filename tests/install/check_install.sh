@@ -2,9 +2,10 @@
 # Installs the build into a temporary prefix and checks the installed program: every file a
 # desktop and a new user need, the menu entry and software-centre data valid, and the
 # installed program filling a new user's folder from the installed samples.
-# Arguments: the cmake program, the build folder, the project version, the application id.
+# Arguments: the cmake program, the build folder, the project version, the application id, the
+# source folder.
 set -uo pipefail
-cmake="$1" build="$2" version="$3" id="$4"
+cmake="$1" build="$2" version="$3" id="$4" source="$5"
 
 work="$(mktemp -d)"
 program=""
@@ -39,6 +40,11 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/$met
     fail "software-centre data does not launch $id.desktop"
 newest="$(grep -o '<release version="[^"]*"' "$prefix/$metainfo" | head -1 | cut -d'"' -f2)"
 [ "$newest" = "$version" ] || fail "software-centre data's newest release is '$newest', not $version"
+# Software centres fetch the screenshots from the repository, by the path after the branch.
+[ "$(grep -c '<image>' "$prefix/$metainfo")" -ge 2 ] || fail "fewer than two screenshots"
+for shot in $(grep -o 'https://github.com/moxabc/moxabc/raw/main/[^<]*' "$prefix/$metainfo"); do
+    [ -f "$source/${shot#*/raw/main/}" ] || fail "screenshot $shot is not in the repository"
+done
 logged="$(gzip -dc "$prefix/share/doc/moxabc/changelog.gz" | head -1)"
 [[ "$logged" == "moxabc ($version) "* ]] || fail "change log starts with '$logged', not $version"
 
