@@ -41,7 +41,8 @@ QString seed(const fs::path& folder, const QString& samples) {
         const fs::path target = folder / nativePath(name);
         std::error_code error;
         fs::copy_file(nativePath(QDir(samples).filePath(name)), target, error);
-        // The installed samples are read-only; the user's copies are there to be changed.
+        // A sample shipped read-only must not make the user's copy read-only: it is there to be
+        // changed.
         if (!error)
             fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write,
                             fs::perm_options::add, error);
