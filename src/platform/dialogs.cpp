@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -28,6 +28,29 @@ QWidget* dialogParent() {
     }
     return nullptr;
 }
+
+QPushButton* dialogButton(const QString& text, QWidget* dialog) {
+    auto* button = new QPushButton(text, dialog);
+    button->setAutoDefault(true);
+    button->setMinimumSize(Twips::toPixels(kButtonWidth), Twips::toPixels(kButtonHeight));
+    return button;
+}
+
+// The frame every box of the program shares: the message part above a centred row of buttons.
+void layOutBox(QDialog* box, QLayout* message, const QList<QPushButton*>& buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    row->addStretch(1);
+    auto* layout = new QVBoxLayout(box);
+    const int spacing = Twips::toPixels(kSpacing);
+    layout->setContentsMargins(spacing, spacing, spacing, spacing);
+    layout->setSpacing(spacing);
+    layout->addLayout(message);
+    layout->addLayout(row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 } // namespace
 
 QString QtDialogs::displayText(const QString& prompt) {
@@ -35,11 +58,6 @@ QString QtDialogs::displayText(const QString& prompt) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
-}
-
-void scaleDialogButtons(QWidget* dialog) {
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        button->setMinimumSize(Twips::toPixels(kButtonWidth), Twips::toPixels(kButtonHeight));
 }
 
 MessageDialog::MessageDialog(const QString& prompt, int buttons, const QString& title,
@@ -68,8 +86,6 @@ MessageDialog::MessageDialog(const QString& prompt, int buttons, const QString& 
     }
     message->addWidget(text_, 1);
 
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
     if (buttons == MsgBox::OkOnly) {
         addButton(QStringLiteral("OK"), MsgBox::Ok)->setDefault(true);
     } else {
@@ -77,23 +93,11 @@ MessageDialog::MessageDialog(const QString& prompt, int buttons, const QString& 
         QPushButton* no = addButton(QStringLiteral("Nein"), MsgBox::No);
         (buttons == MsgBox::YesNoQuestion ? no : yes)->setDefault(true);
     }
-    for (QPushButton* button : std::as_const(buttons_))
-        row->addWidget(button);
-    row->addStretch(1);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Twips::toPixels(kSpacing), Twips::toPixels(kSpacing),
-                               Twips::toPixels(kSpacing), Twips::toPixels(kSpacing));
-    layout->setSpacing(Twips::toPixels(kSpacing));
-    layout->addLayout(message);
-    layout->addLayout(row);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    scaleDialogButtons(this);
+    layOutBox(this, message, buttons_);
 }
 
 QPushButton* MessageDialog::addButton(const QString& text, int answer) {
-    auto* button = new QPushButton(text, this);
-    button->setAutoDefault(true);
+    QPushButton* button = dialogButton(text, this);
     connect(button, &QPushButton::clicked, this, [this, answer] {
         answer_ = answer;
         accept();
@@ -120,19 +124,34 @@ int QtDialogs::msgBox(const QString& prompt, int buttons, const QString& title) 
     return box.answer();
 }
 
+InputDialog::InputDialog(const QString& prompt, const QString& title, const QString& defaultText,
+                         QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(title);
+    setFont(QApplication::font());
+    auto* text = new QLabel(QtDialogs::displayText(prompt), this);
+    text->setTextFormat(Qt::PlainText);
+    field_ = new QLineEdit(defaultText, this);
+    field_->selectAll();
+    text->setBuddy(field_);
+    auto* message = new QVBoxLayout;
+    message->addWidget(text);
+    message->addWidget(field_);
+    QPushButton* ok = dialogButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    QPushButton* cancel = dialogButton(QStringLiteral("Abbrechen"), this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layOutBox(this, message, {ok, cancel});
+    field_->setFocus();
+}
+
 QString QtDialogs::inputBox(const QString& prompt, const QString& title,
                             const QString& defaultText) {
-    QInputDialog dialog(dialogParent());
-    dialog.setFont(QApplication::font());
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(displayText(prompt));
-    dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    scaleDialogButtons(&dialog);
+    InputDialog dialog(prompt, title, defaultText, dialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.textValue();
+    return dialog.field()->text();
 }
 
 void QtDialogs::beep() {

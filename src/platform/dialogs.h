@@ -4,6 +4,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 // Button sets and answers of the program's message boxes; the numbers are the ones the
@@ -71,5 +72,16 @@ private:
     int answer_;
 };
 
-// Sizes a dialog's buttons for the program's scale, keeping the usual proportions.
-void scaleDialogButtons(QWidget* dialog);
+// The program's input box: the prompt, one line to type in, OK and Abbrechen, laid out like the
+// message box and growing with the program's scale.
+class InputDialog : public QDialog {
+    Q_OBJECT
+public:
+    InputDialog(const QString& prompt, const QString& title, const QString& defaultText,
+                QWidget* parent);
+
+    QLineEdit* field() const { return field_; }
+
+private:
+    QLineEdit* field_;
+};

@@ -2,7 +2,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
-#include <QInputDialog>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +19,9 @@ void whenDialogOpens(std::function<void(QWidget*)> check) {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog);
         check(dialog);
+        // A failed check leaves the box open; close it so the test ends instead of hanging.
+        if (auto* box = qobject_cast<QDialog*>(dialog); box && box->isVisible())
+            box->reject();
     });
 }
 
@@ -126,9 +129,11 @@ void DialogsTest::stopQuestionAnswersYes() {
 void DialogsTest::inputBoxReturnsTyped() {
     QtDialogs dialogs;
     whenDialogOpens([](QWidget* dialog) {
-        auto* input = qobject_cast<QInputDialog*>(dialog);
+        auto* input = qobject_cast<InputDialog*>(dialog);
         QCOMPARE(input->windowTitle(), QStringLiteral("Belohnung"));
-        QCOMPARE(input->textValue(), QStringLiteral("30"));
+        QCOMPARE(input->field()->text(), QStringLiteral("30"));
+        QCOMPARE(input->focusWidget(), input->field());
+        QVERIFY(buttonNamed(dialog, QStringLiteral("OK"))->isDefault());
         QVERIFY(buttonNamed(dialog, QStringLiteral("Abbrechen")));
         QLineEdit* field = dialog->findChild<QLineEdit*>();
         field->selectAll();
