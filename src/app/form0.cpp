@@ -3,9 +3,12 @@
 #include "app/mox_app.h"
 #include "app/moxlabel.h"
 #include "app/settings.h"
+#include "exercises/abc_bilder.h"
+#include "exercises/abc_fehlersuche.h"
 #include "exercises/abc_folgen.h"
 #include "exercises/abc_luecken.h"
 #include "exercises/abc_reihe.h"
+#include "exercises/abc_wortsuche.h"
 #include "exercises/buchstabensuche.h"
 #include "exercises/woerterbuch.h"
 #include "platform/controls.h"
@@ -216,6 +219,10 @@ void Form0::wireEntries() {
     openOnClick<Form4>(Bild8, [](Form4& luecken) { luecken.startFresh(); });
     openOnClick<Form5>(Bild10);
     openOnClick<Form6>(Bild11);
+    openOnClick<Form7>(Bild5);
+    openOnClick<Form1>(Bild7);
+    openOnClick<Form9>(
+        Bild15, [](Form9& fehlersuche) { fehlersuche.Bezeichnung5->setText(QStringLiteral("0")); });
 
     // Pictures whose window is not part of the program yet look switched off.
     for (PictureButton* entry :

@@ -1,0 +1,185 @@
+#include "exercises/abc_bilder.h"
+
+#include "app/mox_app.h"
+#include "exercises/dot_canvas.h"
+#include "platform/accessibility.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/palette.h"
+#include "platform/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+
+#include <optional>
+
+namespace {
+
+const QString kTitle = QStringLiteral("A B C - Bilder");
+constexpr int kPictureCount = 3;
+
+double numberIn(const QLabel* label) {
+    return textToNumber(label->text());
+}
+
+std::optional<QChar> letterOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
+        return std::nullopt;
+    const int key = event.key();
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return std::nullopt;
+    return QChar(u'a' + (key - Qt::Key_A));
+}
+
+} // namespace
+
+Form1::Form1(MoxApp& app)
+    : app_(app) {
+    setWindowTitle(kTitle);
+    setBackgroundColor(Qt::white);
+    setClientSize(7920, 7980);
+    createControls();
+}
+
+void Form1::createControls() {
+    place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightGrey, {}, this), 120, 120, 975,
+          4815);
+    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 8.25, true);
+    auto caption = [&](const char* text, int top) {
+        auto* label = new QLabel(QString::fromUtf8(text), this);
+        label->setFont(captionFont);
+        label->setAlignment(Qt::AlignCenter);
+        // The control above already tells a screen reader its name.
+        Accessibility::markDecorative(label);
+        place(label, 120, top, 975, 255);
+    };
+    auto picture = [&](const char* icon, const char* name, const char* text, int top,
+                       void (Form1::*click)()) {
+        auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
+                                         QString::fromUtf8(name), Colors::LightCyan, this);
+        place(button, 360, top, 495, 495);
+        connect(button, &PictureButton::clicked, this, click);
+        caption(text, top + 525);
+        return button;
+    };
+    Bild2 = picture("zurueck", "Zurück", "Zurück", 240, &Form1::Bild2_Click);
+    Bild5 = picture("neu", "Neu", "N e u", 1200, &Form1::Bild5_Click);
+    Bild3 = picture("info", "Info", "I n f o", 2160, &Form1::Bild3_Click);
+    Bild4 = picture("undo", "Undo", "Undo", 4080, &Form1::Bild4_Click);
+
+    HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
+    HBildlauf1->setRange(1, kPictureCount);
+    HBildlauf1->setPageStep(1);
+    HBildlauf1->setFocusPolicy(Qt::StrongFocus);
+    HBildlauf1->setAccessibleName(QStringLiteral("Bilder"));
+    HBildlauf1->setToolTip(HBildlauf1->accessibleName());
+    place(HBildlauf1, 240, 3240, 735, 255);
+    caption("Bilder", 3525);
+    connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form1::HBildlauf1_Change);
+
+    Bild1 = new DotCanvas(this);
+    Bild1->setAccessibleName(QStringLiteral("Punktebild"));
+    Bild1->setAccessibleDescription(QStringLiteral("Buchstabentasten verbinden die Punkte"));
+    place(Bild1, 1200, 120, DotCanvas::Units.width(), DotCanvas::Units.height());
+    connect(Bild1, &DotCanvas::mouseDown, this,
+            [this](QPoint at) { Bild1_MouseDown(at.x(), at.y()); });
+
+    for (QLabel** state :
+         {&Bezeichnung1, &Bezeichnung2, &Bezeichnung3, &Bezeichnung4, &Bezeichnung6}) {
+        *state = new QLabel(this);
+        (*state)->hide();
+    }
+
+    setTabOrder(Bild1, Bild2);
+    setTabOrder(Bild2, Bild5);
+    setTabOrder(Bild5, Bild3);
+    setTabOrder(Bild3, HBildlauf1);
+    setTabOrder(HBildlauf1, Bild4);
+}
+
+QString Form1::picturePath(int choice) {
+    return QStringLiteral(":/pictures/bild%1.svg").arg(choice);
+}
+
+void Form1::Form_Load() {
+    placeOnScreen(Placement::Centred);
+    Bild1->showPicture(picturePath(1));
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    MoxWindow::showEvent(event);
+    Bild1->setFocus();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<QChar> letter = letterOf(*event)) {
+        if (const std::optional<QPoint> dot = Bild1->dotOf(*letter)) {
+            Bild1_MouseDown(dot->x(), dot->y());
+            return;
+        }
+    }
+    MoxWindow::keyPressEvent(event);
+}
+
+void Form1::Bild1_MouseDown(int x, int y) {
+    // A stored 0 stands for no click yet, so the first click draws only a dot.
+    double lastX = numberIn(Bezeichnung3);
+    if (lastX == 0)
+        lastX = x;
+    double lastY = numberIn(Bezeichnung4);
+    if (lastY == 0)
+        lastY = y;
+    Bild1->addLine(QPoint(static_cast<int>(lastX), static_cast<int>(lastY)), QPoint(x, y));
+    lineToUndo_ = true;
+    Bezeichnung1->setText(bareText(lastX));
+    Bezeichnung2->setText(bareText(lastY));
+    Bezeichnung3->setText(bareText(x));
+    Bezeichnung4->setText(bareText(y));
+    Bezeichnung6->setText(bareText(numberIn(Bezeichnung6) + 1));
+    checkClicks();
+}
+
+void Form1::checkClicks() {
+    if (numberIn(Bezeichnung6) < ClicksForPoint)
+        return;
+    app_.addPoints(1);
+    app_.dialogs().msgBox(QStringLiteral("Du bekommst einen Punkt dazu!\r"), MsgBox::OkOnly,
+                          kTitle);
+    Bezeichnung6->setText(QStringLiteral("0"));
+}
+
+void Form1::Bild4_Click() {
+    // Taking the line off the drawing shows again the dots, letters and lines under it.
+    if (lineToUndo_)
+        Bild1->removeLastLine();
+    lineToUndo_ = false;
+    Bezeichnung3->setText(bareText(numberIn(Bezeichnung1)));
+    Bezeichnung4->setText(bareText(numberIn(Bezeichnung2)));
+}
+
+void Form1::Bild5_Click() {
+    Bild1->clearLines();
+    lineToUndo_ = false;
+    for (QLabel* state : {Bezeichnung1, Bezeichnung2, Bezeichnung3, Bezeichnung4})
+        state->clear();
+}
+
+void Form1::Bild2_Click() {
+    Bild5_Click();
+    app_.backToMain(*this);
+}
+
+void Form1::Bild3_Click() {
+    app_.dialogs().msgBox(QStringLiteral("Verbinde die Buchstaben nach dem ABC, indem\r"
+                                         "du sie mit der Maus der Reihe nach anklickst!"),
+                          MsgBox::OkOnly, QStringLiteral("H i l f e"));
+}
+
+void Form1::HBildlauf1_Change() {
+    Bild1->showPicture(picturePath(HBildlauf1->value()));
+    Bild1->clearLines();
+    lineToUndo_ = false;
+}
