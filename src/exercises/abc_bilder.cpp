@@ -74,6 +74,8 @@ void Form1::createControls() {
     HBildlauf1->setRange(1, kPictureCount);
     HBildlauf1->setPageStep(1);
     HBildlauf1->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars answer the Right key with a lower value; here Right is the next picture.
+    HBildlauf1->setInvertedControls(false);
     HBildlauf1->setAccessibleName(QStringLiteral("Bilder"));
     HBildlauf1->setToolTip(HBildlauf1->accessibleName());
     place(HBildlauf1, 240, 3240, 735, 255);
