@@ -47,7 +47,7 @@ Form1::Form1(MoxApp& app)
 void Form1::createControls() {
     place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightGrey, {}, this), 120, 120, 975,
           4815);
-    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
     auto caption = [&](const char* text, int top) {
         auto* label = new QLabel(QString::fromUtf8(text), this);
         label->setFont(captionFont);
@@ -73,9 +73,7 @@ void Form1::createControls() {
     HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
     HBildlauf1->setRange(1, kPictureCount);
     HBildlauf1->setPageStep(1);
-    HBildlauf1->setFocusPolicy(Qt::StrongFocus);
-    // Qt's scroll bars answer the Right key with a lower value; here Right is the next picture.
-    HBildlauf1->setInvertedControls(false);
+    makeKeyboardSlider(HBildlauf1);
     HBildlauf1->setAccessibleName(QStringLiteral("Bilder"));
     HBildlauf1->setToolTip(HBildlauf1->accessibleName());
     place(HBildlauf1, 240, 3240, 735, 255);

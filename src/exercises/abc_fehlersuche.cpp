@@ -54,7 +54,7 @@ Form9::Form9(MoxApp& app)
 }
 
 void Form9::createPictures() {
-    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
     auto picture = [&](const char* icon, const char* name, const char* caption, int top) {
         auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
                                          QString::fromUtf8(name), Colors::LightCyan, this);

@@ -67,7 +67,7 @@ Form7::Form7(MoxApp& app)
 }
 
 void Form7::createPictures() {
-    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 8.25, true);
+    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
     auto picture = [&](const char* icon, const char* name, const char* caption, int top) {
         auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
                                          QString::fromUtf8(name), Colors::LightCyan, this);

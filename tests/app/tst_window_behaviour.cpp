@@ -1,8 +1,11 @@
 #include "app/moxlabel.h"
 #include "app/startup.h"
+#include "exercises/abc_bilder.h"
+#include "exercises/abc_fehlersuche.h"
 #include "exercises/abc_folgen.h"
 #include "exercises/abc_luecken.h"
 #include "exercises/abc_reihe.h"
+#include "exercises/abc_wortsuche.h"
 #include "exercises/buchstabensuche.h"
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
@@ -38,6 +41,9 @@ QList<QPair<const char*, Opener>> exerciseWindows() {
             {"ABC-Reihe", openedBy<Form5>(&Form0::Bild10)},
             {"Buchstabensuche", openedBy<Form6>(&Form0::Bild11)},
             {"Wörterbuch", openedBy<Form3>(&Form0::Bild9)},
+            {"ABC-Wortsuche", openedBy<Form7>(&Form0::Bild5)},
+            {"ABC-Bilder", openedBy<Form1>(&Form0::Bild7)},
+            {"ABC-Fehlersuche", openedBy<Form9>(&Form0::Bild15)},
             {"Programm-Info", openedBy<MOXLABEL>(&Form0::Bild3)}};
 }
 
