@@ -115,7 +115,7 @@ void fang::createControls() {
     place(Bezeichnung1, 3915, 210, 750, 255);
     Bezeichnung2 = new QLabel(QStringLiteral("langsam"), this);
     Bezeichnung2->setFont(speedFont);
-    place(Bezeichnung2, 6285, 210, 795, 255);
+    place(Bezeichnung2, 6180, 210, 855, 255);
 
     HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
     HBildlauf1->setRange(1, 10);
@@ -124,7 +124,7 @@ void fang::createControls() {
     HBildlauf1->setFocusPolicy(Qt::StrongFocus);
     HBildlauf1->setAccessibleName(QStringLiteral("Tempo"));
     HBildlauf1->setToolTip(QStringLiteral("Tempo"));
-    place(HBildlauf1, 4710, 195, 1515, 285);
+    place(HBildlauf1, 4710, 195, 1425, 285);
     // With tracking on, dragging the thumb changes the value as it goes, so the pace follows.
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &fang::HBildlauf1_Change);
 

@@ -1,6 +1,7 @@
 #include "fixture.h"
 #include "games/memo.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QSet>
@@ -135,6 +136,17 @@ void MemoTest::looksAndNames() {
                           game.Bezeichnung23, game.Bezeichnung24, game.Bezeichnung25})
         QVERIFY(state->isHidden());
     QCOMPARE(cardNames(game), QStringList(memo::CardCount, QStringLiteral("verdeckt")));
+    // Screen readers hear each card as a button; the hidden answers are not in the window.
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(game.Bezeichnung(4));
+    QCOMPARE(card->role(), QAccessible::Button);
+    QCOMPARE(card->text(QAccessible::Name), QStringLiteral("verdeckt"));
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&game);
+    QList<QObject*> heard;
+    for (int child = 0; child < window->childCount(); ++child)
+        heard.append(window->child(child)->object());
+    QVERIFY(heard.contains(game.Bezeichnung(4)));
+    QVERIFY(heard.contains(game.Bezeichnung19));
+    QVERIFY(!heard.contains(game.Bezeichnung21));
     // Three rows of six, left to right, top to bottom.
     QCOMPARE(game.Bezeichnung(2)->y(), game.Bezeichnung(1)->y());
     QVERIFY(game.Bezeichnung(2)->x() > game.Bezeichnung(1)->x());
