@@ -70,7 +70,7 @@ void fang::createControls() {
     cursorMark_->hide();
 
     surface = new Canvas(this);
-    surface->setAccessibleName(QStringLiteral("Spielfeld"));
+    surface->setAccessibleDescription(QStringLiteral("Spielfeld"));
     place(surface, 0, 0, 7215, 5655);
 
     const QFont buttonFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);

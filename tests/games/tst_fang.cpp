@@ -393,6 +393,8 @@ void FangTest::catchingZEndsTheGame() {
     fx.setPoints(QStringLiteral("8"));
     fang& game = openFang(fx);
     Fixture::click(game.Befehl4);
+    QString caughtAtTheEnd;
+    bool jumpingAtTheEnd = true;
     for (int letter = 0; letter < fang::LetterCount; ++letter) {
         const bool up = game.cursorRow == 9;
         game.posCol[0] = game.cursorCol;
@@ -400,10 +402,17 @@ void FangTest::catchingZEndsTheGame() {
         if (letter == fang::LetterCount - 1) {
             QCOMPARE(game.Bezeichnung3->text(), kAlphabet.left(25));
             fx.dialogs.expectMessage(kGameOver, kTitle, MsgBox::OkOnly);
+            fx.dialogs.onCall = [&](const ScriptedDialogs::Call&) {
+                caughtAtTheEnd = game.Bezeichnung3->text();
+                jumpingAtTheEnd = game.Zeit1->isActive();
+            };
         }
         press(game, up ? Qt::Key_Up : Qt::Key_Down);
     }
     VERIFY_DIALOGS(fx);
+    // The message stands over the whole alphabet caught, and no jump comes behind it.
+    QCOMPARE(caughtAtTheEnd, kAlphabet);
+    QVERIFY(!jumpingAtTheEnd);
     QCOMPARE(fx.dialogs.beeps, 26);
     QVERIFY(!game.isVisible());
     QVERIFY(fx.main().isVisible());
