@@ -57,17 +57,15 @@ int cardWithNewLetter(const memo& game, const QList<int>& taken) {
 }
 
 // Cards by role: A1 is card 1, A2 its partner; B1, B2 and C1 are cards of two other letters.
-struct Roles {
-    QHash<QString, int> card;
-};
+using Roles = QHash<QString, int>;
 
 Roles resolveRoles(const memo& game) {
     Roles roles;
-    roles.card["A1"] = 1;
-    roles.card["A2"] = partnerOf(game, 1);
-    roles.card["B1"] = cardWithNewLetter(game, {1});
-    roles.card["B2"] = partnerOf(game, roles.card["B1"]);
-    roles.card["C1"] = cardWithNewLetter(game, {1, roles.card["B1"]});
+    roles["A1"] = 1;
+    roles["A2"] = partnerOf(game, 1);
+    roles["B1"] = cardWithNewLetter(game, {1});
+    roles["B2"] = partnerOf(game, roles["B1"]);
+    roles["C1"] = cardWithNewLetter(game, {1, roles["B1"]});
     return roles;
 }
 
@@ -83,15 +81,15 @@ QStringList expectedNames(const memo& game, const Roles& roles, const QStringLis
                           const QStringList& found) {
     QStringList names(memo::CardCount, QStringLiteral("verdeckt"));
     for (const QString& role : faceUp)
-        names[roles.card[role] - 1] = layoutOf(game).at(roles.card[role] - 1);
+        names[roles[role] - 1] = layoutOf(game).at(roles[role] - 1);
     for (const QString& role : found)
-        names[roles.card[role] - 1] = QStringLiteral("gefunden");
+        names[roles[role] - 1] = QStringLiteral("gefunden");
     return names;
 }
 
 QString roleOf(const Roles& roles, const QLabel* label) {
     const int number = label->text().toInt();
-    return number == 0 ? QString() : roles.card.key(number);
+    return number == 0 ? QString() : roles.key(number);
 }
 
 QString sorted(QString text) {
@@ -147,11 +145,6 @@ void MemoTest::looksAndNames() {
     QVERIFY(heard.contains(game.Bezeichnung(4)));
     QVERIFY(heard.contains(game.Bezeichnung19));
     QVERIFY(!heard.contains(game.Bezeichnung21));
-    // Three rows of six, left to right, top to bottom.
-    QCOMPARE(game.Bezeichnung(2)->y(), game.Bezeichnung(1)->y());
-    QVERIFY(game.Bezeichnung(2)->x() > game.Bezeichnung(1)->x());
-    QVERIFY(game.Bezeichnung(7)->y() > game.Bezeichnung(6)->y());
-    QCOMPARE(game.Bezeichnung(13)->x(), game.Bezeichnung(1)->x());
     QCOMPARE(QApplication::focusWidget(), game.Bezeichnung(1));
     VERIFY_DIALOGS(fx);
 }
@@ -247,14 +240,14 @@ void MemoTest::moves() {
     const Roles roles = resolveRoles(game);
 
     for (const QString& role : clicks.mid(1))
-        Fixture::click(game.Bezeichnung(roles.card[role]));
+        Fixture::click(game.Bezeichnung(roles[role]));
 
     QCOMPARE(cardNames(game), expectedNames(game, roles, faceUp, found));
     QCOMPARE(roleOf(roles, game.Bezeichnung23), first);
     QCOMPARE(roleOf(roles, game.Bezeichnung24), second);
     for (const QString& role : found) {
-        QVERIFY(game.Bezeichnung(roles.card[role])->isFound());
-        QCOMPARE(game.Bezeichnung22->text().at(roles.card[role] - 1), u'0');
+        QVERIFY(game.Bezeichnung(roles[role])->isFound());
+        QCOMPARE(game.Bezeichnung22->text().at(roles[role] - 1), u'0');
     }
     QVERIFY(game.isVisible());
     VERIFY_DIALOGS(fx);
@@ -312,7 +305,7 @@ void MemoTest::earlyEndQuestion() {
     Fixture::click(game.Bezeichnung(1));
     const Roles roles = resolveRoles(game);
     for (const char* role : {"A2", "B1", "C1"})
-        Fixture::click(game.Bezeichnung(roles.card[role]));
+        Fixture::click(game.Bezeichnung(roles[role]));
     const QStringList namesBefore = cardNames(game);
     const QStringList statesBefore = {game.Bezeichnung20->text(), game.Bezeichnung21->text(),
                                       game.Bezeichnung22->text(), game.Bezeichnung23->text(),
