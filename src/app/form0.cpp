@@ -11,6 +11,8 @@
 #include "exercises/abc_wortsuche.h"
 #include "exercises/buchstabensuche.h"
 #include "exercises/woerterbuch.h"
+#include "games/fang.h"
+#include "games/memo.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -338,7 +340,14 @@ void Form0::Bild13_Click() {
         app_.dialogs().msgBox(QStringLiteral("Du brauchst mindestens ") + Bezeichnung3->text() +
                                   QStringLiteral(" Punkte!\r"),
                               MsgBox::OkOnly, QStringLiteral("B e l o h n u n g s s p i e l e"));
+        return;
     }
+    // A game costs exactly the threshold; which of the two it is, is left to chance.
+    app_.addPoints(-threshold);
+    if (static_cast<int>(2 * app_.random().rnd()) == 0)
+        app_.open(app_.window<memo>());
+    else
+        app_.open(app_.window<fang>());
 }
 
 void Form0::Bild14_Click() {
