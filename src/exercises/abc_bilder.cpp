@@ -24,16 +24,6 @@ double numberIn(const QLabel* label) {
     return textToNumber(label->text());
 }
 
-std::optional<QChar> letterOf(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
-        return std::nullopt;
-    const int key = event.key();
-    if (key < Qt::Key_A || key > Qt::Key_Z)
-        return std::nullopt;
-    return QChar(u'a' + (key - Qt::Key_A));
-}
-
 } // namespace
 
 Form1::Form1(MoxApp& app)
@@ -47,22 +37,11 @@ Form1::Form1(MoxApp& app)
 void Form1::createControls() {
     place(new Shape(Shape::Kind::RoundedRectangle, Colors::LightGrey, {}, this), 120, 120, 975,
           4815);
-    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
-    auto caption = [&](const char* text, int top) {
-        auto* label = new QLabel(QString::fromUtf8(text), this);
-        label->setFont(captionFont);
-        label->setAlignment(Qt::AlignCenter);
-        // The control above already tells a screen reader its name.
-        Accessibility::markDecorative(label);
-        place(label, 120, top, 975, 255);
-    };
-    auto picture = [&](const char* icon, const char* name, const char* text, int top,
-                       void (Form1::*click)()) {
-        auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
-                                         QString::fromUtf8(name), Colors::LightCyan, this);
-        place(button, 360, top, 495, 495);
+    auto picture = [this](const char* icon, const char* name, const char* caption, int top,
+                          void (Form1::*click)()) {
+        PictureButton* button = addCaptionedPicture(
+            this, QLatin1String(icon), QString::fromUtf8(name), QString::fromUtf8(caption), top);
         connect(button, &PictureButton::clicked, this, click);
-        caption(text, top + 525);
         return button;
     };
     Bild2 = picture("zurueck", "Zurück", "Zurück", 240, &Form1::Bild2_Click);
@@ -77,7 +56,7 @@ void Form1::createControls() {
     HBildlauf1->setAccessibleName(QStringLiteral("Bilder"));
     HBildlauf1->setToolTip(HBildlauf1->accessibleName());
     place(HBildlauf1, 240, 3240, 735, 255);
-    caption("Bilder", 3525);
+    addColumnCaption(this, QStringLiteral("Bilder"), 3525);
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form1::HBildlauf1_Change);
 
     Bild1 = new DotCanvas(this);
@@ -115,7 +94,7 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
-    if (const std::optional<QChar> letter = letterOf(*event)) {
+    if (const std::optional<QChar> letter = typedLetter(*event)) {
         if (const std::optional<QPoint> dot = Bild1->dotOf(*letter)) {
             Bild1_MouseDown(dot->x(), dot->y());
             return;

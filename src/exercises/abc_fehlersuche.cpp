@@ -54,22 +54,12 @@ Form9::Form9(MoxApp& app)
 }
 
 void Form9::createPictures() {
-    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
-    auto picture = [&](const char* icon, const char* name, const char* caption, int top) {
-        auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
-                                         QString::fromUtf8(name), Colors::LightCyan, this);
-        place(button, 360, top, 495, 495);
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
-        label->setFont(captionFont);
-        label->setAlignment(Qt::AlignCenter);
-        // The picture above already tells a screen reader its name.
-        Accessibility::markDecorative(label);
-        place(label, 120, top + 525, 975, 255);
-        return button;
-    };
-    Bild1 = picture("hand_zurueck", "Zurück", "Zurück", 240);
-    Bild3 = picture("stift", "Neu", "N e u", 1140);
-    Bild2 = picture("buch", "Info", "I n f o", 2040);
+    Bild1 = addCaptionedPicture(this, QStringLiteral("hand_zurueck"), QStringLiteral("Zurück"),
+                                QStringLiteral("Zurück"), 240);
+    Bild3 = addCaptionedPicture(this, QStringLiteral("stift"), QStringLiteral("Neu"),
+                                QStringLiteral("N e u"), 1140);
+    Bild2 = addCaptionedPicture(this, QStringLiteral("buch"), QStringLiteral("Info"),
+                                QStringLiteral("I n f o"), 2040);
     connect(Bild1, &PictureButton::clicked, this, &Form9::Bild1_Click);
     connect(Bild2, &PictureButton::clicked, this, &Form9::Bild2_Click);
     connect(Bild3, &PictureButton::clicked, this, &Form9::Bild3_Click);

@@ -22,18 +22,6 @@ const QString kSpacing = QStringLiteral("  ");
 constexpr int kAnswersBeforeReward = 19;
 constexpr int kReward = 3;
 
-// The letter of an answer key, either case; nothing for any other key. A held key repeats,
-// but only its first press is an answer; with Ctrl, Alt or Meta it is a shortcut, not a letter.
-std::optional<QChar> answerLetter(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
-        return std::nullopt;
-    const int key = event.key();
-    if (key < Qt::Key_A || key > Qt::Key_Z)
-        return std::nullopt;
-    return QChar(u'A' + (key - Qt::Key_A));
-}
-
 } // namespace
 
 Form4::Form4(MoxApp& app)
@@ -104,7 +92,7 @@ void Form4::newGapRow() {
 }
 
 void Form4::keyPressEvent(QKeyEvent* event) {
-    if (const std::optional<QChar> letter = answerLetter(*event))
+    if (const std::optional<QChar> letter = typedLetter(*event))
         Form_KeyDown(*letter);
     else
         MoxWindow::keyPressEvent(event);

@@ -259,21 +259,16 @@ void Form5::showEvent(QShowEvent* event) {
 }
 
 void Form5::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    const int key = event->key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z && !(event->modifiers() & shortcut)) {
-        if (event->isAutoRepeat())
-            return;
-        const QString letter(QChar(u'A' + (key - Qt::Key_A)));
+    if (const std::optional<QChar> letter = typedLetter(*event)) {
         for (LetterTile* tile : tiles_) {
-            if (tile->text() == letter) {
+            if (tile->text() == *letter) {
                 abcfeld_DragDrop(tile);
                 return;
             }
         }
         return;
     }
-    switch (key) {
+    switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
         focusTile(-1);

@@ -67,22 +67,12 @@ Form7::Form7(MoxApp& app)
 }
 
 void Form7::createPictures() {
-    const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
-    auto picture = [&](const char* icon, const char* name, const char* caption, int top) {
-        auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon)),
-                                         QString::fromUtf8(name), Colors::LightCyan, this);
-        place(button, 360, top, 495, 495);
-        auto* label = new QLabel(QString::fromUtf8(caption), this);
-        label->setFont(captionFont);
-        label->setAlignment(Qt::AlignCenter);
-        // The picture above already tells a screen reader its name.
-        Accessibility::markDecorative(label);
-        place(label, 120, top + 525, 975, 255);
-        return button;
-    };
-    Bild2 = picture("zurueck", "Zurück", "Zurück", 480);
-    Bild1 = picture("neu", "Neu", "N e u", 1560);
-    Bild3 = picture("hilfe", "Hilfe", "Hilfe", 2640);
+    Bild2 = addCaptionedPicture(this, QStringLiteral("zurueck"), QStringLiteral("Zurück"),
+                                QStringLiteral("Zurück"), 480);
+    Bild1 = addCaptionedPicture(this, QStringLiteral("neu"), QStringLiteral("Neu"),
+                                QStringLiteral("N e u"), 1560);
+    Bild3 = addCaptionedPicture(this, QStringLiteral("hilfe"), QStringLiteral("Hilfe"),
+                                QStringLiteral("Hilfe"), 2640);
     connect(Bild1, &PictureButton::clicked, this, &Form7::Bild1_Click);
     connect(Bild2, &PictureButton::clicked, this, &Form7::Bild2_Click);
     connect(Bild3, &PictureButton::clicked, this, &Form7::Bild3_Click);

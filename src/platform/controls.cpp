@@ -3,6 +3,7 @@
 #include "platform/accessibility.h"
 #include "platform/collation.h"
 #include "platform/focus_ring.h"
+#include "platform/palette.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -11,6 +12,16 @@
 #include <QPainterPath>
 #include <QScrollBar>
 #include <QSvgRenderer>
+
+std::optional<QChar> typedLetter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
+        return std::nullopt;
+    const int key = event.key();
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return std::nullopt;
+    return QChar(u'A' + (key - Qt::Key_A));
+}
 
 void makeKeyboardSlider(QScrollBar* bar) {
     bar->setFocusPolicy(Qt::StrongFocus);
@@ -194,4 +205,22 @@ void SvgPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer_->render(&painter, area);
+}
+
+PictureButton* addCaptionedPicture(QWidget* window, const QString& iconName, const QString& name,
+                                   const QString& caption, int top) {
+    auto* button = new PictureButton(QStringLiteral(":/icons/%1.svg").arg(iconName), name,
+                                     Colors::LightCyan, window);
+    place(button, 360, top, 495, 495);
+    addColumnCaption(window, caption, top + 525);
+    return button;
+}
+
+QLabel* addColumnCaption(QWidget* window, const QString& caption, int top) {
+    auto* label = new QLabel(caption, window);
+    label->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true));
+    label->setAlignment(Qt::AlignCenter);
+    Accessibility::markDecorative(label);
+    place(label, 120, top, 975, 255);
+    return label;
 }

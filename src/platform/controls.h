@@ -8,8 +8,16 @@
 #include <QPainterPath>
 #include <QWidget>
 
+#include <optional>
+
+class QKeyEvent;
 class QScrollBar;
 class QSvgRenderer;
+
+// The letter A … Z of a key typed as a letter, in either case; nothing for any other key, for
+// the repeats of a key held down (only its first press counts) or for a shortcut with Ctrl, Alt
+// or Meta.
+std::optional<QChar> typedLetter(const QKeyEvent& event);
 
 // Lets the keyboard work a horizontal scroll bar like a slider: it takes the focus, and Right
 // and Up raise its value (a plain scroll bar turns the arrow keys round).
@@ -119,3 +127,11 @@ protected:
 private:
     QSvgRenderer* renderer_;
 };
+
+// The left column of an exercise window: a picture button (left 360, 495 × 495 twips) with its
+// caption label just under it. The caption is decoration to a screen reader, since the picture
+// already carries the name.
+PictureButton* addCaptionedPicture(QWidget* window, const QString& iconName, const QString& name,
+                                   const QString& caption, int top);
+// A caption label across the left column (120 … 1095 twips) at the given top.
+QLabel* addColumnCaption(QWidget* window, const QString& caption, int top);
