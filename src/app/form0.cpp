@@ -353,16 +353,17 @@ void Form0::Bild13_Click() {
 void Form0::Bild14_Click() {
     if (!passwordMatches(QStringLiteral("Erst Passwort eingeben:")))
         return;
-    double threshold = 0;
+    double typed = 0;
     do {
-        const QString typed = app_.dialogs().inputBox(
+        typed = textToNumber(app_.dialogs().inputBox(
             QStringLiteral("Notwendige Punktzahl für die Belohnung (10-100):"),
-            QStringLiteral("Belohnung"), QStringLiteral("30"));
-        // Points are whole numbers, so the threshold is too.
-        threshold = std::round(textToNumber(typed));
-        if (threshold == 0)
+            QStringLiteral("Belohnung"), QStringLiteral("30")));
+        if (typed == 0)
             return;
-    } while (threshold < 10 || threshold > 100);
+    } while (typed < 10 || typed > 100);
+    // Points are whole numbers, so the threshold is too; rounded only once in range, so that
+    // 9.5 or 100.4 are asked again.
+    const double threshold = std::round(typed);
     if (!Settings::writeThreshold(app_.workDir(), threshold)) {
         app_.dialogs().msgBox(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
                                              "werden!\rDie Punktzahl bleibt, wie sie war.\r"),

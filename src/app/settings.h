@@ -11,8 +11,11 @@
 namespace Settings {
 inline const QString FileName = QStringLiteral("MOXABC.INI");
 
-// Nothing when the file is missing, empty, or its first field is not a number.
+// Nothing when the file is missing, empty, larger than a settings file can be, or its first
+// field is not a number or is one of more than a thousand million (a damaged file).
 std::optional<double> readThreshold(const QDir& folder);
+// The same for the file's content.
+std::optional<double> thresholdFromContent(const QByteArray& content);
 // False when the file could not be written; the old file then stays as it was.
 bool writeThreshold(const QDir& folder, double threshold);
 QByteArray thresholdLine(double threshold);

@@ -2,13 +2,15 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 // Length of the longest prefix of text (from start) that reads as a decimal number:
 // optional sign, digits, optional fraction.
-qsizetype numberPrefixLength(const QString& text, qsizetype start) {
+qsizetype numberPrefixLength(QStringView text, qsizetype start) {
     qsizetype i = start;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
         ++i;
@@ -29,18 +31,39 @@ qsizetype numberPrefixLength(const QString& text, qsizetype start) {
     return digits > 0 ? i - start : 0;
 }
 
-qsizetype skipBlanks(const QString& text, qsizetype i) {
+qsizetype skipBlanks(QStringView text, qsizetype i) {
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
     return i;
 }
 
+// The digits of a number too long for a double stand for the largest one there is, so that
+// a caption or a file can never hold "inf", which reads back as 0.
+double finiteNumber(double value) {
+    constexpr double largest = std::numeric_limits<double>::max();
+    return std::isnan(value) ? 0 : std::clamp(value, -largest, largest);
+}
+
+double readPrefix(QStringView text, qsizetype start, qsizetype length) {
+    return finiteNumber(QLocale::c().toDouble(text.mid(start, length)));
+}
+
 } // namespace
 
 QString bareText(double value) {
+    value = finiteNumber(value);
     if (value == std::trunc(value) && std::abs(value) < 1e15)
         return QString::number(static_cast<qlonglong>(value));
-    return QLocale::c().toString(value, 'g', 15);
+    // Fifteen significant digits, but never in exponent form: "1e+20" would read back as 1.
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    QString text = QLocale::c().toString(value, 'f', std::max(0, 14 - magnitude));
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text;
 }
 
 QString numberText(double value) {
@@ -48,18 +71,16 @@ QString numberText(double value) {
     return value < 0 ? text : QLatin1Char(' ') + text;
 }
 
-double textToNumber(const QString& text) {
+double textToNumber(QStringView text) {
     const qsizetype start = skipBlanks(text, 0);
     const qsizetype length = numberPrefixLength(text, start);
-    if (length == 0)
-        return 0;
-    return QLocale::c().toDouble(QStringView(text).mid(start, length));
+    return length == 0 ? 0 : readPrefix(text, start, length);
 }
 
-std::optional<double> parseNumber(const QString& text) {
+std::optional<double> parseNumber(QStringView text) {
     const qsizetype start = skipBlanks(text, 0);
     const qsizetype length = numberPrefixLength(text, start);
     if (length == 0 || skipBlanks(text, start + length) != text.size())
         return std::nullopt;
-    return QLocale::c().toDouble(QStringView(text).mid(start, length));
+    return readPrefix(text, start, length);
 }

@@ -45,20 +45,38 @@ QByteArray encodeWindows1252(const QString& text) {
 }
 
 QString decodeTextFile(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return decodeWindows1252(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    const QByteArrayView view(bytes);
+    if (view.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(view.sliced(2));
+    if (view.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(view.sliced(2));
+    {
+        // Scoped so that a file that is not UTF-8 is never held decoded twice.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(view);
+        if (!utf8.hasError()) {
+            if (text.startsWith(QChar(0xFEFF)))
+                text.remove(0, 1);
+            return text;
+        }
+    }
+    return decodeWindows1252(bytes);
 }
 
-std::optional<QByteArray> readFileBytes(const QString& path) {
+FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+        return {};
+    // Checked before reading, so that a huge file costs neither time nor memory.
+    if (file.size() > maxBytes)
+        return {FileBytes::Status::TooLarge, {}};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {};
+    // The file may have grown since its size was taken.
+    if (bytes.size() > maxBytes)
+        return {FileBytes::Status::TooLarge, {}};
+    return {FileBytes::Status::Read, std::move(bytes)};
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
@@ -72,11 +90,44 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
     return file.commit();
 }
 
+namespace {
+
+bool isLineEnd(QChar ch) {
+    return ch == u'\r' || ch == u'\n';
+}
+
+// Reads the field that starts at pos and leaves pos on the comma or line end that closes it.
+QStringView takeField(QStringView text, qsizetype& pos) {
+    const auto atLineEnd = [&] { return pos >= text.size() || isLineEnd(text[pos]); };
+    while (!atLineEnd() && text[pos] == u' ')
+        ++pos;
+    if (!atLineEnd() && text[pos] == u'"') {
+        const qsizetype start = ++pos;
+        while (!atLineEnd() && text[pos] != u'"')
+            ++pos;
+        const QStringView field = text.sliced(start, pos - start);
+        while (!atLineEnd() && text[pos] != u',')
+            ++pos;
+        return field;
+    }
+    const qsizetype start = pos;
+    while (!atLineEnd() && text[pos] != u',')
+        ++pos;
+    return text.sliced(start, pos - start).trimmed();
+}
+
+} // namespace
+
+QStringView firstField(QStringView line) {
+    qsizetype pos = 0;
+    return takeField(line, pos);
+}
+
 TextReader::TextReader(QString text)
     : text_(std::move(text)) {}
 
 bool TextReader::atLineEnd() const {
-    return atEnd() || text_[pos_] == u'\r' || text_[pos_] == u'\n';
+    return atEnd() || isLineEnd(text_[pos_]);
 }
 
 void TextReader::skipLineEnd() {
@@ -86,32 +137,17 @@ void TextReader::skipLineEnd() {
         ++pos_;
 }
 
-QString TextReader::readLine() {
+QStringView TextReader::readLine() {
     const qsizetype start = pos_;
     while (!atLineEnd())
         ++pos_;
-    QString line = text_.mid(start, pos_ - start);
+    const QStringView line = QStringView(text_).sliced(start, pos_ - start);
     skipLineEnd();
     return line;
 }
 
-QString TextReader::readField() {
-    while (!atLineEnd() && text_[pos_] == u' ')
-        ++pos_;
-    QString field;
-    if (!atEnd() && text_[pos_] == u'"') {
-        const qsizetype start = ++pos_;
-        while (!atLineEnd() && text_[pos_] != u'"')
-            ++pos_;
-        field = text_.mid(start, pos_ - start);
-        while (!atLineEnd() && text_[pos_] != u',')
-            ++pos_;
-    } else {
-        const qsizetype start = pos_;
-        while (!atLineEnd() && text_[pos_] != u',')
-            ++pos_;
-        field = text_.mid(start, pos_ - start).trimmed();
-    }
+QStringView TextReader::readField() {
+    const QStringView field = takeField(text_, pos_);
     if (!atEnd() && text_[pos_] == u',')
         ++pos_;
     else

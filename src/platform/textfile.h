@@ -2,30 +2,41 @@
 
 #include <QByteArray>
 #include <QString>
-
-#include <optional>
+#include <QStringView>
 
 // Windows-1252, the 8-bit encoding of the program's text files.
 QString decodeWindows1252(const QByteArray& bytes);
 QByteArray encodeWindows1252(const QString& text);
-// Valid UTF-8 (with or without a byte-order mark) is read as UTF-8, anything else as
-// Windows-1252, so that files from old and new editors both show their umlauts.
+// A byte-order mark of UTF-16 (either byte order) is followed, valid UTF-8 (with or without a
+// mark) is read as UTF-8, anything else as Windows-1252, so that files from old and new editors
+// all show their umlauts.
 QString decodeTextFile(const QByteArray& bytes);
 
-// Reads a whole file; nothing when it is missing or cannot be read.
-std::optional<QByteArray> readFileBytes(const QString& path);
+// A whole file's bytes, or why there are none.
+struct FileBytes {
+    enum class Status { Read, Missing, TooLarge };
+    Status status = Status::Missing;
+    QByteArray bytes;
+};
+// Missing also stands for a file that cannot be read. A file over maxBytes is not read at all.
+FileBytes readFileBytes(const QString& path, qint64 maxBytes);
 // Replaces the file in one step: on a crash or a full disk the old file stays as it was.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// The first field of a line, as TextReader::readField reads it.
+QStringView firstField(QStringView line);
+
 // Sequential reading of a text by fields and lines. A field ends at a comma or a line end,
 // blanks around it and quotes around it are removed; a line is read whole without its end.
+// Lines and fields are views into the reader's text, valid while the reader lives, so that a
+// long file is never copied line by line.
 class TextReader {
 public:
     explicit TextReader(QString text);
 
     bool atEnd() const { return pos_ >= text_.size(); }
-    QString readLine();
-    QString readField();
+    QStringView readLine();
+    QStringView readField();
 
 private:
     bool atLineEnd() const;

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class NumbersTest : public QObject {
     Q_OBJECT
 private slots:
@@ -10,6 +12,7 @@ private slots:
     void textToNumberReadsLeadingNumber_data();
     void textToNumberReadsLeadingNumber();
     void parseNumberNeedsWholeText();
+    void overlongNumbersStayFinite();
 };
 
 void NumbersTest::numberTextHasBlankForSign_data() {
@@ -26,6 +29,12 @@ void NumbersTest::numberTextHasBlankForSign_data() {
                              << "100";
     QTest::newRow("fraction") << 12.5 << " 12.5"
                               << "12.5";
+    QTest::newRow("sum with binary noise") << 0.1 + 0.2 << " 0.3"
+                                           << "0.3";
+    QTest::newRow("large, never as exponent") << 1e20 << " 100000000000000000000"
+                                              << "100000000000000000000";
+    QTest::newRow("small, never as exponent") << -0.000001 << "-0.000001"
+                                              << "-0.000001";
 }
 
 void NumbersTest::numberTextHasBlankForSign() {
@@ -63,6 +72,19 @@ void NumbersTest::parseNumberNeedsWholeText() {
     QCOMPARE(parseNumber(QStringLiteral("30abc")), std::nullopt);
     QCOMPARE(parseNumber(QStringLiteral("abc")), std::nullopt);
     QCOMPARE(parseNumber(QString()), std::nullopt);
+}
+
+void NumbersTest::overlongNumbersStayFinite() {
+    const double largest = std::numeric_limits<double>::max();
+    QCOMPARE(textToNumber(QString(309, u'9')), largest);
+    QCOMPARE(textToNumber(QStringLiteral("-") + QString(400, u'9')), -largest);
+    QCOMPARE(parseNumber(QString(309, u'9')), std::optional<double>(largest));
+    QCOMPARE(textToNumber(QStringLiteral("1e999")), 1.0);
+    QCOMPARE(parseNumber(QStringLiteral("1e999")), std::nullopt);
+    const QString text = numberText(std::numeric_limits<double>::infinity());
+    QCOMPARE(text, numberText(largest));
+    QCOMPARE(textToNumber(text), largest);
+    QCOMPARE(numberText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral(" 0"));
 }
 
 QTEST_APPLESS_MAIN(NumbersTest)

@@ -7,12 +7,13 @@ class TextFileTest : public QObject {
     Q_OBJECT
 private slots:
     void windows1252RoundTrip();
-    void detectsUtf8AndFallsBack_data();
-    void detectsUtf8AndFallsBack();
+    void detectsEncoding_data();
+    void detectsEncoding();
     void readsFieldsAndLines();
     void quotedFieldsLoseTheirQuotes();
     void atomicWriteReplacesWhole();
     void atomicWriteFailsInMissingFolder();
+    void fileOverLimitIsNotRead();
 };
 
 void TextFileTest::windows1252RoundTrip() {
@@ -23,7 +24,7 @@ void TextFileTest::windows1252RoundTrip() {
     QCOMPARE(encodeWindows1252(QString::fromUtf8("Ω")), QByteArray("?"));
 }
 
-void TextFileTest::detectsUtf8AndFallsBack_data() {
+void TextFileTest::detectsEncoding_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("utf-8") << QByteArray("B\xc3\xa4r") << QString::fromUtf8("Bär");
@@ -32,9 +33,15 @@ void TextFileTest::detectsUtf8AndFallsBack_data() {
                                      << QString::fromUtf8("Bär");
     QTest::newRow("windows-1252") << QByteArray("B\xe4r") << QString::fromUtf8("Bär");
     QTest::newRow("plain ascii") << QByteArray("Baum") << QStringLiteral("Baum");
+    QTest::newRow("utf-16 little end first") << QByteArray("\xff\xfe"
+                                                           "B\0\xe4\0r\0\r\0\n\0",
+                                                           12)
+                                             << QString::fromUtf8("Bär\r\n");
+    QTest::newRow("utf-16 big end first")
+        << QByteArray("\xfe\xff\0B\0\xe4\0r", 8) << QString::fromUtf8("Bär");
 }
 
-void TextFileTest::detectsUtf8AndFallsBack() {
+void TextFileTest::detectsEncoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(decodeTextFile(bytes), text);
@@ -42,20 +49,21 @@ void TextFileTest::detectsUtf8AndFallsBack() {
 
 void TextFileTest::readsFieldsAndLines() {
     TextReader reader(QStringLiteral(" 30 ,7\r\nBank, die\r\n12\nletzte"));
-    QCOMPARE(reader.readField(), QStringLiteral("30"));
-    QCOMPARE(reader.readField(), QStringLiteral("7"));
-    QCOMPARE(reader.readLine(), QStringLiteral("Bank, die"));
-    QCOMPARE(reader.readField(), QStringLiteral("12"));
+    QCOMPARE(reader.readField().toString(), QStringLiteral("30"));
+    QCOMPARE(reader.readField().toString(), QStringLiteral("7"));
+    QCOMPARE(reader.readLine().toString(), QStringLiteral("Bank, die"));
+    QCOMPARE(reader.readField().toString(), QStringLiteral("12"));
     QVERIFY(!reader.atEnd());
-    QCOMPARE(reader.readLine(), QStringLiteral("letzte"));
+    QCOMPARE(reader.readLine().toString(), QStringLiteral("letzte"));
     QVERIFY(reader.atEnd());
-    QCOMPARE(reader.readLine(), QString());
+    QCOMPARE(reader.readLine().toString(), QString());
+    QCOMPARE(firstField(u" 12 , oben"), u"12");
 }
 
 void TextFileTest::quotedFieldsLoseTheirQuotes() {
     TextReader reader(QStringLiteral("\"Hallo, Welt\",5\r\n"));
-    QCOMPARE(reader.readField(), QStringLiteral("Hallo, Welt"));
-    QCOMPARE(reader.readField(), QStringLiteral("5"));
+    QCOMPARE(reader.readField().toString(), QStringLiteral("Hallo, Welt"));
+    QCOMPARE(reader.readField().toString(), QStringLiteral("5"));
     QVERIFY(reader.atEnd());
 }
 
@@ -64,14 +72,27 @@ void TextFileTest::atomicWriteReplacesWhole() {
     const QString path = dir.filePath(QStringLiteral("MOXABC.INI"));
     QVERIFY(writeFileAtomically(path, " 30 \r\n"));
     QVERIFY(writeFileAtomically(path, " 5 \r\n"));
-    QCOMPARE(readFileBytes(path).value_or(QByteArray()), QByteArray(" 5 \r\n"));
+    const FileBytes file = readFileBytes(path, 5);
+    QCOMPARE(file.status, FileBytes::Status::Read);
+    QCOMPARE(file.bytes, QByteArray(" 5 \r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"MOXABC.INI"});
 }
 
 void TextFileTest::atomicWriteFailsInMissingFolder() {
     QTemporaryDir dir;
     QVERIFY(!writeFileAtomically(dir.filePath(QStringLiteral("gibt/es/nicht.ini")), "x"));
-    QVERIFY(!readFileBytes(dir.filePath(QStringLiteral("fehlt.txt"))));
+    QCOMPARE(readFileBytes(dir.filePath(QStringLiteral("fehlt.txt")), 100).status,
+             FileBytes::Status::Missing);
+}
+
+void TextFileTest::fileOverLimitIsNotRead() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("MOXABC.TXT"));
+    QVERIFY(writeFileAtomically(path, "Apfel\r\n12\r\n"));
+    QCOMPARE(readFileBytes(path, 11).status, FileBytes::Status::Read);
+    const FileBytes tooLarge = readFileBytes(path, 10);
+    QCOMPARE(tooLarge.status, FileBytes::Status::TooLarge);
+    QVERIFY(tooLarge.bytes.isEmpty());
 }
 
 QTEST_APPLESS_MAIN(TextFileTest)
