@@ -1,7 +1,13 @@
 #include "app/settings.h"
 #include "fixture.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <cstdio>
 
 namespace {
 const QString kMissing = QStringLiteral("Datei 'MOXABC.INI' fehlt!\r");
@@ -17,6 +23,21 @@ void expectPassword(Fixture& fx, const QString& typed) {
 void expectThresholdBox(Fixture& fx, const QString& typed) {
     fx.dialogs.expectInput(kAskThreshold, QStringLiteral("Belohnung"), QStringLiteral("30"), typed);
 }
+
+// This test program, started again with this option, is the writer that the interrupted-write
+// test kills: it writes thresholds round and round until it is killed.
+const char* const kKeepWriting = "--keep-writing";
+
+int keepWriting(const QDir& folder) {
+    if (!Settings::writeThreshold(folder, 10))
+        return 1;
+    std::puts("writing");
+    std::fflush(stdout);
+    for (int value = 11;; value = value == 100 ? 10 : value + 1) {
+        if (!Settings::writeThreshold(folder, value))
+            return 1;
+    }
+}
 } // namespace
 
 class SettingsTest : public QObject {
@@ -26,14 +47,15 @@ private slots:
     void startUpReadsThreshold();
     void startUpWithoutUsableFile_data();
     void startUpWithoutUsableFile();
-    void missingFileShowsOneBlankInRefusal();
     void thresholdAskedAgainUntilInRange_data();
     void thresholdAskedAgainUntilInRange();
     void newThresholdGatesGames();
+    void cancelWritesNothing_data();
     void cancelWritesNothing();
     void wrongPasswordShowsNothing();
     void unwritableFileKeepsThreshold();
     void fileLineFormat();
+    void killedWriteLeavesOldOrNewFile();
 };
 
 void SettingsTest::startUpReadsThreshold_data() {
@@ -43,6 +65,14 @@ void SettingsTest::startUpReadsThreshold_data() {
     QTest::newRow("further lines ignored") << QByteArray("30\r\nanderer Text\r\n") << " 30";
     QTest::newRow("first field only") << QByteArray("25,99\r\n") << " 25";
     QTest::newRow("no range check on reading") << QByteArray("5\r\n") << " 5";
+    QTest::newRow("zero as read") << QByteArray("0\r\n") << " 0";
+    QTest::newRow("a thousand million") << QByteArray("1000000000\r\n") << " 1000000000";
+    QTest::newRow("utf-16 from a Windows editor") << QByteArray("\xff\xfe \x00"
+                                                                "3\x00"
+                                                                "0\x00"
+                                                                "\r\x00\n\x00",
+                                                                12)
+                                                  << " 30";
 }
 
 void SettingsTest::startUpReadsThreshold() {
@@ -61,6 +91,13 @@ void SettingsTest::startUpWithoutUsableFile_data() {
     QTest::newRow("missing") << QByteArray() << false;
     QTest::newRow("empty") << QByteArray() << true;
     QTest::newRow("not a number") << QByteArray("dreißig\r\n") << true;
+    QTest::newRow("309 digits") << QByteArray(309, '9') << true;
+    QTest::newRow("exponent") << QByteArray("1e999\r\n") << true;
+    QTest::newRow("infinity") << QByteArray("inf\r\n") << true;
+    QTest::newRow("over a thousand million") << QByteArray("1000000001\r\n") << true;
+    QTest::newRow("far below zero") << QByteArray("-1000000001\r\n") << true;
+    QTest::newRow("far larger than a settings file")
+        << QByteArray(" 30 \r\n") + QByteArray(64 * 1024, '\n') << true;
 }
 
 void SettingsTest::startUpWithoutUsableFile() {
@@ -71,16 +108,9 @@ void SettingsTest::startUpWithoutUsableFile() {
         fx.writeFile(Settings::FileName, content);
     fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
     fx.startWithoutSettings();
-    VERIFY_DIALOGS(fx);
     QCOMPARE(fx.main().Bezeichnung3->text(), QStringLiteral("10"));
     QCOMPARE(fx.fileExists(Settings::FileName), exists);
     QVERIFY(fx.main().isVisible());
-}
-
-void SettingsTest::missingFileShowsOneBlankInRefusal() {
-    Fixture fx;
-    fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
-    fx.startWithoutSettings();
     fx.dialogs.expectMessage(QStringLiteral("Du brauchst mindestens 10 Punkte!\r"), kGamesTitle,
                              MsgBox::OkOnly);
     Fixture::click(fx.main().Bild13);
@@ -99,6 +129,12 @@ void SettingsTest::thresholdAskedAgainUntilInRange_data() {
     QTest::newRow("negative asked again")
         << QStringList{"-20", "20"} << "20" << QByteArray(" 20 \r\n");
     QTest::newRow("half points rounded") << QStringList{"12.5"} << "13" << QByteArray(" 13 \r\n");
+    QTest::newRow("fraction inside rounded down")
+        << QStringList{"10.4"} << "10" << QByteArray(" 10 \r\n");
+    QTest::newRow("range checked before rounding")
+        << QStringList{"9.5", "100.4", "0.4", "50"} << "50" << QByteArray(" 50 \r\n");
+    QTest::newRow("overlong number asked again")
+        << QStringList{QString(309, u'9'), "40"} << "40" << QByteArray(" 40 \r\n");
 }
 
 void SettingsTest::thresholdAskedAgainUntilInRange() {
@@ -129,15 +165,21 @@ void SettingsTest::newThresholdGatesGames() {
     VERIFY_DIALOGS(fx);
 }
 
+void SettingsTest::cancelWritesNothing_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("cancel") << QString();
+    QTest::newRow("zero") << "0";
+    QTest::newRow("zero with a point") << "0.0";
+    QTest::newRow("not a number") << "dreißig";
+}
+
 void SettingsTest::cancelWritesNothing() {
+    QFETCH(QString, typed);
     Fixture fx;
     fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
     fx.startWithoutSettings();
     expectPassword(fx, QStringLiteral("0"));
-    expectThresholdBox(fx, QString());
-    Fixture::click(fx.main().Bild14);
-    expectPassword(fx, QStringLiteral("0"));
-    expectThresholdBox(fx, QStringLiteral("0"));
+    expectThresholdBox(fx, typed);
     Fixture::click(fx.main().Bild14);
     VERIFY_DIALOGS(fx);
     QVERIFY(!fx.fileExists(Settings::FileName));
@@ -176,5 +218,32 @@ void SettingsTest::fileLineFormat() {
     QCOMPARE(Settings::thresholdLine(100), QByteArray(" 100 \r\n"));
 }
 
-QTEST_MAIN(SettingsTest)
+void SettingsTest::killedWriteLeavesOldOrNewFile() {
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const QRegularExpression wholeLine(QStringLiteral("\\A (?:[1-9][0-9]|100) \r\n\\z"));
+    for (int round = 0; round < 40; ++round) {
+        QProcess writer;
+        writer.start(QCoreApplication::applicationFilePath(),
+                     {QString::fromLatin1(kKeepWriting), dir.path()});
+        QVERIFY(writer.waitForReadyRead(30000));
+        // A different moment of the writing each round, up to a few hundred writes in.
+        QThread::usleep(static_cast<unsigned long>(round * 37 % 1000));
+        writer.kill();
+        QVERIFY(writer.waitForFinished(30000));
+        QFile file(folder.filePath(Settings::FileName));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray content = file.readAll();
+        QVERIFY2(wholeLine.match(QString::fromLatin1(content)).hasMatch(), content.constData());
+    }
+}
+
+int main(int argc, char* argv[]) {
+    if (argc == 3 && qstrcmp(argv[1], kKeepWriting) == 0)
+        return keepWriting(QDir(QString::fromLocal8Bit(argv[2])));
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    SettingsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_settings.moc"
