@@ -305,6 +305,10 @@ void Form0::Bild9_Click() {
         return;
     }
     dictionary.Datei1->setListIndex(0);
+    if (dictionary.wordList().error == WordListError::TooLarge) {
+        app_.dialogs().msgBox(wordListTooLargeText(), MsgBox::OkOnly, QStringLiteral("Wörterbuch"));
+        return;
+    }
     if (!dictionary.hasTasks()) {
         app_.dialogs().msgBox(QStringLiteral("In der Wörterliste stehen keine Wörter mit "
                                              "Seitenzahlen!\r"),

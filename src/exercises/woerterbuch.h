@@ -31,6 +31,7 @@ public:
 
     // False when the selected list has no word with a page.
     bool hasTasks() const { return !wordList_.entries.isEmpty(); }
+    const WordList& wordList() const { return wordList_; }
 
     void Datei1_Click();
     void HBildlauf1_Change();

@@ -33,7 +33,8 @@ private slots:
     void closingMainWindowAsksFirst();
     void gamesRefuseBelowThreshold();
     void dictionaryWithoutFileRefuses();
-    void dictionaryWithoutPairsRefuses();
+    void dictionaryWithoutUsableListRefuses_data();
+    void dictionaryWithoutUsableListRefuses();
     void infoOpensAndReturns();
     void closingAnotherWindowReturnsToMain();
     void teacherPicturesHiddenButReachable();
@@ -241,13 +242,30 @@ void MainWindowTest::dictionaryWithoutFileRefuses() {
     QVERIFY(!fx.window<Form3>().isVisible());
 }
 
-void MainWindowTest::dictionaryWithoutPairsRefuses() {
+void MainWindowTest::dictionaryWithoutUsableListRefuses_data() {
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<QString>("message");
+    const QString tooLarge = QStringLiteral("Die Wörterliste ist zu groß und wird nicht gelesen!\r"
+                                            "Erlaubt sind höchstens 100.000 Wörter mit Seitenzahl\r"
+                                            "in einer Datei von höchstens 16 MB.\r");
+    QTest::newRow("no pairs") << QByteArray("Apfel\r\nBirne\r\n\r\n")
+                              << QStringLiteral("In der Wörterliste stehen keine Wörter mit "
+                                                "Seitenzahlen!\r");
+    QByteArray tooMany;
+    for (int i = 0; i <= 100000; ++i)
+        tooMany += "Wort\r\n1\r\n";
+    QTest::newRow("more than 100 000 pairs") << tooMany << tooLarge;
+    QTest::newRow("more than 16 MB")
+        << "Apfel\r\n12\r\n" + QByteArray(16 * 1024 * 1024, '\n') << tooLarge;
+}
+
+void MainWindowTest::dictionaryWithoutUsableListRefuses() {
+    QFETCH(QByteArray, list);
+    QFETCH(QString, message);
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), "Apfel\r\nBirne\r\n\r\n");
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), list);
     fx.start();
-    fx.dialogs.expectMessage(QStringLiteral("In der Wörterliste stehen keine Wörter mit "
-                                            "Seitenzahlen!\r"),
-                             QStringLiteral("Wörterbuch"), MsgBox::OkOnly);
+    fx.dialogs.expectMessage(message, QStringLiteral("Wörterbuch"), MsgBox::OkOnly);
     Fixture::click(fx.main().Bild9);
     VERIFY_DIALOGS(fx);
     QVERIFY(fx.main().isVisible());

@@ -10,10 +10,11 @@ class WordListTest : public QObject {
 private slots:
     void readsPairs_data();
     void readsPairs();
-    void readsFilesInEitherEncoding();
+    void readsEveryEncoding_data();
+    void readsEveryEncoding();
     void missingFileIsNoList();
-    void hugeListReadsWhole();
-    void binaryBytesDoNotBreakReading();
+    void listOverLimitIsRefusedWhole();
+    void binaryBytesAreNoWords();
 };
 
 void WordListTest::readsPairs_data() {
@@ -36,6 +37,22 @@ void WordListTest::readsPairs_data() {
                                                << QList<WordEntry>{{"Bank, die", 17}};
     QTest::newRow("empty file") << "" << QList<WordEntry>{};
     QTest::newRow("words only") << "Apfel\r\nBaum\r\nKatze\r\n" << QList<WordEntry>{};
+    QTest::newRow("tab taken as a blank") << "Apfel\tsaft\r\n12\r\n"
+                                          << QList<WordEntry>{{"Apfel saft", 12}};
+    QTest::newRow("control character drops the pair")
+        << QStringLiteral("Ap") + QChar(0) + "fel\r\n12\r\nB" + QChar(0x81) +
+               "aum\r\n13\r\nZug\r\n3\r\n"
+        << QList<WordEntry>{{"Zug", 3}};
+    QTest::newRow("control character without page") << "Ap\x01"
+                                                       "fel\r\nBaum\r\n15\r\n"
+                                                    << QList<WordEntry>{{"Baum", 15}};
+    QTest::newRow("dropped word takes its page along") << "\x01\r\n12\r\n7\r\n3\r\n"
+                                                       << QList<WordEntry>{{"7", 3}};
+    QTest::newRow("word of 100 characters") << QString(100, u'a') + "\r\n12\r\n"
+                                            << QList<WordEntry>{{QString(100, u'a'), 12}};
+    QTest::newRow("word over 100 characters dropped")
+        << QString(101, u'a') + "\r\n12\r\nZug\r\n3\r\n"
+        << QList<WordEntry>{{"Zug", 3}};
 }
 
 void WordListTest::readsPairs() {
@@ -49,29 +66,38 @@ void WordListTest::readsPairs() {
     }
 }
 
-void WordListTest::readsFilesInEitherEncoding() {
-    QTemporaryDir dir;
-    const QString oldEditor = dir.filePath(QStringLiteral("MOXABC.TXT"));
-    const QString newEditor = dir.filePath(QStringLiteral("MOXABC2.TXT"));
-    QFile file(oldEditor);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("L\xf6we\r\n154\r\nStra\xdf"
-               "e\r\n243\r\n");
-    file.close();
-    QFile utf8(newEditor);
-    QVERIFY(utf8.open(QIODevice::WriteOnly));
-    utf8.write("\xef\xbb\xbfL\xc3\xb6we\r\n154\r\n");
-    utf8.close();
+void WordListTest::readsEveryEncoding_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("windows-1252") << QByteArray("L\xf6we\r\n154\r\nStra\xdf"
+                                                "e\r\n243\r\n");
+    QTest::newRow("utf-8 with mark") << QByteArray("\xef\xbb\xbfL\xc3\xb6we\r\n154\r\nStra\xc3\x9f"
+                                                   "e\r\n243\r\n");
+    const QString text = QString::fromUtf8("Löwe\r\n154\r\nStraße\r\n243\r\n");
+    QByteArray littleEnd("\xff\xfe");
+    QByteArray bigEnd("\xfe\xff");
+    for (const QChar ch : text) {
+        littleEnd += char(ch.unicode() & 0xff);
+        littleEnd += char(ch.unicode() >> 8);
+        bigEnd += char(ch.unicode() >> 8);
+        bigEnd += char(ch.unicode() & 0xff);
+    }
+    QTest::newRow("utf-16 as Windows saves \"Unicode\"") << littleEnd;
+    QTest::newRow("utf-16 big end first") << bigEnd;
+}
 
-    const auto windowsList = readWordList(oldEditor);
-    QVERIFY(windowsList);
-    QCOMPARE(windowsList->entries.size(), 2);
-    QCOMPARE(windowsList->entries[0].word, QString::fromUtf8("Löwe"));
-    QCOMPARE(windowsList->entries[1].word, QString::fromUtf8("Straße"));
-    QCOMPARE(windowsList->maxPage(), 243);
-    const auto utf8List = readWordList(newEditor);
-    QVERIFY(utf8List);
-    QCOMPARE(utf8List->entries.value(0).word, QString::fromUtf8("Löwe"));
+void WordListTest::readsEveryEncoding() {
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("MOXABC.TXT")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const auto list = readWordList(file.fileName());
+    QVERIFY(list);
+    QCOMPARE(list->entries.size(), 2);
+    QCOMPARE(list->entries[0].word, QString::fromUtf8("Löwe"));
+    QCOMPARE(list->entries[1].word, QString::fromUtf8("Straße"));
+    QCOMPARE(list->maxPage(), 243);
 }
 
 void WordListTest::missingFileIsNoList() {
@@ -80,30 +106,40 @@ void WordListTest::missingFileIsNoList() {
     QCOMPARE(WordList{}.maxPage(), 0);
 }
 
-void WordListTest::hugeListReadsWhole() {
+void WordListTest::listOverLimitIsRefusedWhole() {
     QString text;
     for (int i = 0; i < 100000; ++i)
         text += QStringLiteral("Wort%1\r\n%2\r\n").arg(i).arg(i % kMaxPage + 1);
-    const WordList list = parseWordList(text);
-    QCOMPARE(list.entries.size(), 100000);
-    QCOMPARE(list.entries.last().word, QStringLiteral("Wort99999"));
-    QCOMPARE(list.maxPage(), kMaxPage);
+    const WordList full = parseWordList(text);
+    QCOMPARE(full.error, WordListError::None);
+    QCOMPARE(full.entries.size(), 100000);
+    QCOMPARE(full.entries.last().word, QStringLiteral("Wort99999"));
+    QCOMPARE(full.maxPage(), kMaxPage);
+
+    const WordList tooMany = parseWordList(text + QStringLiteral("Zug\r\n3\r\n"));
+    QCOMPARE(tooMany.error, WordListError::TooLarge);
+    QVERIFY(tooMany.entries.isEmpty());
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("MOXABC.TXT")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Apfel\r\n12\r\n");
+    QVERIFY(file.resize(16 * 1024 * 1024 + 1));
+    file.close();
+    const auto tooLarge = readWordList(file.fileName());
+    QVERIFY(tooLarge);
+    QCOMPARE(tooLarge->error, WordListError::TooLarge);
+    QVERIFY(tooLarge->entries.isEmpty());
 }
 
-void WordListTest::binaryBytesDoNotBreakReading() {
+void WordListTest::binaryBytesAreNoWords() {
     QByteArray bytes;
     for (int i = 0; i < 4096; ++i)
         bytes.append(static_cast<char>((i * 37) % 256));
     bytes.append("\r\nApfel\r\n12\r\n");
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("MOXABC.TXT")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    const auto list = readWordList(file.fileName());
-    QVERIFY(list);
-    QVERIFY(!list->entries.isEmpty());
-    QCOMPARE(list->entries.last().word, QStringLiteral("Apfel"));
+    const WordList list = wordListFromBytes(bytes);
+    QCOMPARE(list.entries.size(), 1);
+    QCOMPARE(list.entries[0].word, QStringLiteral("Apfel"));
 }
 
 QTEST_APPLESS_MAIN(WordListTest)
