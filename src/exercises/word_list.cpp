@@ -19,10 +19,10 @@ std::optional<int> pageNumber(QStringView line) {
     return static_cast<int>(*value);
 }
 
-// Binary data or a NUL in a word would reach the child as boxes and garbage, and no
-// dictionary holds a word of a whole paragraph.
+// Binary data, a NUL or half a character (of a damaged UTF-16 file) in a word would reach the
+// child as boxes and garbage, and no dictionary holds a word of a whole paragraph.
 std::optional<QString> searchWord(QStringView line) {
-    if (line.size() > kMaxWordLength)
+    if (line.size() > kMaxWordLength || !line.isValidUtf16())
         return std::nullopt;
     QString word = line.toString();
     for (QChar& ch : word) {

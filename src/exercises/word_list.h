@@ -39,8 +39,8 @@ QString wordListTooLargeText();
 // Blank lines are skipped. A word whose next line is not a page number (a whole number
 // 1 ... kMaxPage) is dropped, and that line is read as the next word; a last word without a
 // page is dropped too. So a slip in one pair never shifts the rest of the list. A line with a
-// control character (a tab counts as a blank) or of more than kMaxWordLength characters is not
-// a word: it is dropped with its page line.
+// control character (a tab counts as a blank) or half a character, or of more than
+// kMaxWordLength characters, is not a word: it is dropped with its page line.
 WordList parseWordList(const QString& text);
 // The bytes of a word-list file in any encoding that decodeTextFile knows. They are released
 // once decoded (pass them with std::move), so a long list is held only once at a time.

@@ -45,14 +45,17 @@ QByteArray encodeWindows1252(const QString& text) {
 }
 
 QString decodeTextFile(const QByteArray& bytes) {
+    // Exactly one mark is dropped, never a second one that belongs to the text.
+    constexpr auto keepMarks =
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     const QByteArrayView view(bytes);
     if (view.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(view.sliced(2));
+        return QStringDecoder(QStringDecoder::Utf16LE, keepMarks).decode(view.sliced(2));
     if (view.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(view.sliced(2));
+        return QStringDecoder(QStringDecoder::Utf16BE, keepMarks).decode(view.sliced(2));
     {
         // Scoped so that a file that is not UTF-8 is never held decoded twice.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QStringDecoder utf8(QStringDecoder::Utf8, keepMarks);
         QString text = utf8.decode(view);
         if (!utf8.hasError()) {
             if (text.startsWith(QChar(0xFEFF)))

@@ -39,9 +39,9 @@ void WordListTest::readsPairs_data() {
     QTest::newRow("words only") << "Apfel\r\nBaum\r\nKatze\r\n" << QList<WordEntry>{};
     QTest::newRow("tab taken as a blank") << "Apfel\tsaft\r\n12\r\n"
                                           << QList<WordEntry>{{"Apfel saft", 12}};
-    QTest::newRow("control character drops the pair")
-        << QStringLiteral("Ap") + QChar(0) + "fel\r\n12\r\nB" + QChar(0x81) +
-               "aum\r\n13\r\nZug\r\n3\r\n"
+    QTest::newRow("control character or half a character drops the pair")
+        << QStringLiteral("Ap") + QChar(0) + "fel\r\n12\r\nB" + QChar(0x81) + "aum\r\n13\r\nK" +
+               QChar(0xDC5A) + "atze\r\n14\r\nZug\r\n3\r\n"
         << QList<WordEntry>{{"Zug", 3}};
     QTest::newRow("control character without page") << "Ap\x01"
                                                        "fel\r\nBaum\r\n15\r\n"

@@ -31,6 +31,10 @@ void TextFileTest::detectsEncoding_data() {
     QTest::newRow("utf-8 with mark") << QByteArray("\xef\xbb\xbf"
                                                    "B\xc3\xa4r")
                                      << QString::fromUtf8("Bär");
+    QTest::newRow("utf-8, mark and a second one in the text")
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                      "B\xc3\xa4r")
+        << QChar(0xFEFF) + QString::fromUtf8("Bär");
     QTest::newRow("windows-1252") << QByteArray("B\xe4r") << QString::fromUtf8("Bär");
     QTest::newRow("plain ascii") << QByteArray("Baum") << QStringLiteral("Baum");
     QTest::newRow("utf-16 little end first") << QByteArray("\xff\xfe"
