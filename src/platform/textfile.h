@@ -42,6 +42,6 @@ private:
     bool atLineEnd() const;
     void skipLineEnd();
 
-    QString text_;
+    const QString text_; // const, so that reading never detaches a copy of a shared text
     qsizetype pos_ = 0;
 };

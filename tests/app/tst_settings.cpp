@@ -222,7 +222,7 @@ void SettingsTest::killedWriteLeavesOldOrNewFile() {
     QTemporaryDir dir;
     const QDir folder(dir.path());
     const QRegularExpression wholeLine(QStringLiteral("\\A (?:[1-9][0-9]|100) \r\n\\z"));
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 30; ++round) {
         QProcess writer;
         writer.start(QCoreApplication::applicationFilePath(),
                      {QString::fromLatin1(kKeepWriting), dir.path()});
