@@ -1,0 +1,153 @@
+#include "exercises/abc_laute.h"
+
+#include "app/mox_app.h"
+#include "exercises/letter_panel.h"
+#include "exercises/letters.h"
+#include "exercises/woerterbuch.h"
+#include "exercises/word_list.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "platform/palette.h"
+#include "platform/random.h"
+#include "platform/twips.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+const QString kWordFile = QStringLiteral("MOXABC.TXT");
+const QColor kCyan(0, 255, 255);
+
+QStringList wordsOf(const QString& path) {
+    QStringList words;
+    if (path.isEmpty())
+        return words;
+    if (const auto list = readWordList(path)) {
+        words.reserve(list->entries.size());
+        for (const WordEntry& entry : list->entries)
+            words.append(entry.word);
+    }
+    return words;
+}
+
+} // namespace
+
+Form10::Form10(MoxApp& app)
+    : app_(app) {
+    setWindowTitle(QStringLiteral("A B C - Laute"));
+    setBackgroundColor(Qt::white);
+    setClientSize(8145, 3510);
+
+    Bezeichnung1 =
+        new WordLabel(Twips::font(QStringLiteral("Arial"), 30), Colors::DarkBlue, kCyan, this);
+    Bezeichnung1->setAccessibleDescription(QStringLiteral("Wort"));
+    place(Bezeichnung1, 240, 240, 7695, 735);
+
+    Bezeichnung2 = new WordLabel(Twips::font(QStringLiteral("Arial"), 27.75, true),
+                                 Colors::DarkBlue, Colors::LightCyan, this);
+    Bezeichnung2->setAccessibleDescription(QStringLiteral("gefundene Buchstaben"));
+    place(Bezeichnung2, 240, 1320, 7695, 735);
+
+    place(new Shape(Shape::Kind::Rectangle, Colors::LightGrey, {}, this), 240, 2400, 855, 750);
+    place(new Shape(Shape::Kind::Rectangle, Colors::LightGrey, {}, this), 6960, 2400, 975, 750);
+
+    Liste1 = new LetterPanel(LetterPanel::Marking::Toggle, this);
+    Liste1->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 13.5, true));
+    QPalette colours = Liste1->palette();
+    colours.setColor(QPalette::Base, kCyan);
+    colours.setColor(QPalette::Text, Colors::DarkBlue);
+    Liste1->setPalette(colours);
+    place(Liste1, 1080, 2400, 5895, 750);
+    connect(Liste1, &LetterPanel::letterChosen, this, &Form10::Liste1_Click);
+
+    Bild1 = new PictureButton(QStringLiteral(":/icons/zurueck.svg"), QStringLiteral("Zurück"),
+                              Colors::LightGrey, this);
+    place(Bild1, 360, 2520, 495, 495);
+    connect(Bild1, &PictureButton::clicked, this, &Form10::Bild1_Click);
+    Bild2 = new PictureButton(QStringLiteral(":/icons/neu.svg"), QStringLiteral("Neu"),
+                              Colors::LightGrey, this);
+    place(Bild2, 7200, 2520, 495, 495);
+    connect(Bild2, &PictureButton::clicked, this, &Form10::Bild2_Click);
+
+    Liste2 = new QListWidget(this);
+    Liste2->hide();
+    Bezeichnung3 = new QLabel(QStringLiteral("0"), this);
+    Bezeichnung3->hide();
+    setTabOrder(Liste1, Bild2);
+    setTabOrder(Bild2, Bild1);
+}
+
+void Form10::Form_Load() {
+    placeOnScreen(Placement::UpperQuarter);
+}
+
+void Form10::Form_Activate() {
+    newSoundWord();
+    Liste1->setFocus();
+}
+
+void Form10::Bild1_Click() {
+    app_.backToMain(*this);
+}
+
+void Form10::Bild2_Click() {
+    newSoundWord();
+}
+
+// The words come from MOXABC.TXT; when that is missing or holds no word, from the word list
+// selected in the dictionary window, which the main window made sure exists.
+bool Form10::ensureWords() {
+    if (Liste2->count() > 0)
+        return true;
+    QStringList words = wordsOf(app_.workDir().filePath(kWordFile));
+    if (words.isEmpty())
+        words = wordsOf(app_.window<Form3>().Datei1->selectedPath());
+    Liste2->addItems(words);
+    if (Liste2->count() > 0)
+        return true;
+    app_.dialogs().msgBox(QStringLiteral("In der Wörterliste stehen keine Wörter!\r"),
+                          MsgBox::OkOnly, QStringLiteral("ABC-Laute"));
+    return false;
+}
+
+void Form10::newSoundWord() {
+    Bezeichnung3->setText(QStringLiteral("0"));
+    Liste1->refill();
+    if (!ensureWords()) {
+        app_.backToMain(*this);
+        return;
+    }
+    const int index = app_.random().uniform(0, Liste2->count());
+    QString& word = app_.shared().wordText;
+    word = Liste2->item(index)->text();
+    delete Liste2->takeItem(index);
+    Bezeichnung1->setText(word);
+    QString& mask = app_.shared().wordMask;
+    mask = Letters::blankMask(word);
+    Bezeichnung2->setText(mask);
+}
+
+void Form10::Liste1_Click() {
+    const QString& word = app_.shared().wordText;
+    QString& mask = app_.shared().wordMask;
+    if (!Letters::reveal(word, mask, Liste1->chosenLetter())) {
+        Bezeichnung3->setText(bareText(textToNumber(Bezeichnung3->text()) + 1));
+        return;
+    }
+    Bezeichnung2->setText(mask);
+    if (!Letters::isSolved(mask))
+        return;
+    if (textToNumber(Bezeichnung3->text()) == 0) {
+        app_.dialogs().msgBox(QStringLiteral("Ohne Fehler, das gibt 1 Punkt dazu!\r"),
+                              MsgBox::OkOnly, QStringLiteral("ABC-Laute"));
+        app_.addPoints(1);
+    }
+    newSoundWord();
+}
+
+void Form10::keyPressEvent(QKeyEvent* event) {
+    if (Liste1->chooseTyped(*event))
+        return;
+    MoxWindow::keyPressEvent(event);
+}

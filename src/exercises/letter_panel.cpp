@@ -1,0 +1,170 @@
+#include "exercises/letter_panel.h"
+
+#include "exercises/letters.h"
+#include "platform/focus_ring.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int kColumns = 15;
+constexpr int kRows = 2;
+
+// Draws the entries and, while the panel has the focus, an orange ring around the current
+// letter, the one Space or Enter would choose.
+class LetterDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        const bool current = option.state & QStyle::State_HasFocus;
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!current)
+            return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        const qreal line = FocusRing::lineWidth();
+        painter->setPen(QPen(FocusRing::colour(), line));
+        painter->setBrush(Qt::NoBrush);
+        const QRectF ring = QRectF(option.rect).adjusted(line / 2, line / 2, -line / 2, -line / 2);
+        painter->drawRoundedRect(ring, line, line);
+        painter->restore();
+    }
+};
+
+} // namespace
+
+LetterPanel::LetterPanel(Marking marking, QWidget* parent)
+    : QListWidget(parent)
+    , marking_(marking) {
+    setSelectionMode(marking == Marking::Toggle ? MultiSelection : SingleSelection);
+    setFlow(TopToBottom);
+    setWrapping(true);
+    setResizeMode(Adjust);
+    setMovement(Static);
+    setUniformItemSizes(true);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setItemDelegate(new LetterDelegate(this));
+    setAccessibleName(QStringLiteral("Buchstaben"));
+    connect(this, &QListWidget::itemClicked, this, &LetterPanel::letterChosen);
+}
+
+void LetterPanel::refill() {
+    clear();
+    for (const QChar letter : Letters::kPanelOrder) {
+        auto* entry = new QListWidgetItem(QStringLiteral(" %1 ").arg(letter), this);
+        entry->setTextAlignment(Qt::AlignCenter);
+    }
+    setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+QChar LetterPanel::chosenLetter() const {
+    const QListWidgetItem* entry = currentItem();
+    return entry && entry->text().size() > 1 ? entry->text().at(1) : QChar();
+}
+
+std::optional<QChar> LetterPanel::typedLetter(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
+        return std::nullopt;
+    if (event.text().size() == 1) {
+        const QChar letter = Letters::capital(event.text().at(0));
+        if (Letters::kPanelOrder.contains(letter))
+            return letter;
+    }
+    const int key = event.key();
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return QChar(u'A' + (key - Qt::Key_A));
+    switch (key) {
+    case Qt::Key_Adiaeresis:
+        return QChar(u'Ä');
+    case Qt::Key_Odiaeresis:
+        return QChar(u'Ö');
+    case Qt::Key_Udiaeresis:
+        return QChar(u'Ü');
+    case Qt::Key_ssharp:
+        return QChar(u'ß');
+    default:
+        return std::nullopt;
+    }
+}
+
+bool LetterPanel::chooseTyped(const QKeyEvent& event) {
+    const std::optional<QChar> letter = typedLetter(event);
+    if (!letter)
+        return false;
+    const QList<QListWidgetItem*> entries =
+        findItems(QStringLiteral(" %1 ").arg(*letter), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entries.isEmpty())
+        return false;
+    choose(row(entries.first()));
+    return true;
+}
+
+void LetterPanel::choose(int row) {
+    setCurrentRow(row, marking_ == Marking::Toggle ? QItemSelectionModel::Toggle
+                                                   : QItemSelectionModel::ClearAndSelect);
+    emit letterChosen();
+}
+
+void LetterPanel::keyPressEvent(QKeyEvent* event) {
+    if (chooseTyped(*event))
+        return;
+    const bool choice = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                        event->key() == Qt::Key_Enter;
+    if (choice && !event->isAutoRepeat() && currentRow() >= 0) {
+        choose(currentRow());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags LetterPanel::selectionCommand(const QModelIndex& index,
+                                                                  const QEvent* event) const {
+    if (!event || event->type() == QEvent::KeyPress)
+        return QItemSelectionModel::NoUpdate;
+    return QListWidget::selectionCommand(index, event);
+}
+
+void LetterPanel::resizeEvent(QResizeEvent* event) {
+    // A column wraps when the next entry would reach the last pixel row, hence the one pixel.
+    const QSize area = viewport()->size();
+    setGridSize(QSize(area.width() / kColumns, (area.height() - 1) / kRows));
+    QListWidget::resizeEvent(event);
+}
+
+WordLabel::WordLabel(const QFont& font, const QColor& text, const QColor& background,
+                     QWidget* parent)
+    : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setFont(font);
+    setAlignment(Qt::AlignCenter);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, text);
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void WordLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    // Room at both ends, so that a shrunk text does not touch the edges.
+    const qreal room = area.width() - area.height() / 2.0;
+    QFont fitted = font();
+    const qreal needed = QFontMetricsF(fitted).horizontalAdvance(text());
+    if (needed > room && room > 0)
+        fitted.setPointSizeF(fitted.pointSizeF() * room / needed);
+    painter.setFont(fitted);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(area, static_cast<int>(alignment()), text());
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLabel>
+#include <QListWidget>
+
+#include <optional>
+
+class QKeyEvent;
+
+// The panel of 30 letters of the word games, in 15 columns of two. A letter is chosen by a
+// click, by Space or Enter on the current letter (the arrows move it), or by typing it.
+class LetterPanel : public QListWidget {
+    Q_OBJECT
+public:
+    enum class Marking {
+        Toggle, // each choice marks its letter, choosing it again takes the mark away
+        Single, // the last chosen letter is marked
+    };
+
+    LetterPanel(Marking marking, QWidget* parent);
+
+    // Empties the panel and adds the 30 entries (a blank, the letter, a blank); no marks.
+    void refill();
+    // The letter of the entry chosen last.
+    QChar chosenLetter() const;
+    // A typed letter acts as a click on its entry. False when the key is not one of the
+    // panel's letters.
+    bool chooseTyped(const QKeyEvent& event);
+
+    // The panel letter a key press types, in either case; nothing for any other key, a held
+    // key's repeats, or a shortcut with Ctrl, Alt or Meta.
+    static std::optional<QChar> typedLetter(const QKeyEvent& event);
+
+signals:
+    void letterChosen();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Moving with the arrows only moves; a letter is chosen on purpose.
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+
+private:
+    void choose(int row);
+
+    Marking marking_;
+};
+
+// A label for a word or its row of blanks. When a long word would not fit, its font shrinks
+// so that every letter stays in sight. Its accessible name stays its text.
+class WordLabel : public QLabel {
+public:
+    WordLabel(const QFont& font, const QColor& text, const QColor& background, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
