@@ -3,9 +3,10 @@
 # and those named as arguments.
 set -euo pipefail
 
-# desktop-file-utils and appstream check the installed menu entry and software-centre data.
+# desktop-file-utils and appstream check the installed menu entry and software-centre data;
+# poppler-utils: the print tests read the printed sheets back with pdftotext.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream "$@")
+          fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream poppler-utils "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include "exercises/abc_bilder.h"
 #include "exercises/abc_fehlersuche.h"
 #include "exercises/abc_folgen.h"
+#include "exercises/abc_laute.h"
 #include "exercises/abc_luecken.h"
 #include "exercises/abc_reihe.h"
 #include "exercises/abc_wortsuche.h"
@@ -13,15 +14,18 @@
 #include "exercises/woerterbuch.h"
 #include "games/fang.h"
 #include "games/memo.h"
+#include "games/galgen.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/random.h"
 #include "platform/twips.h"
+#include "print/worksheet_window.h"
 
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QListWidget>
 #include <QShortcut>
 
 #include <cmath>
@@ -190,7 +194,6 @@ void Form0::createControls() {
 }
 
 template <class W, class Prepare> void Form0::openOnClick(PictureButton* picture, Prepare prepare) {
-    wiredEntries_.insert(picture);
     connect(picture, &PictureButton::clicked, this, [this, prepare] {
         W& target = app_.window<W>();
         app_.open(target);
@@ -215,6 +218,8 @@ void Form0::wireEntries() {
     connect(Bild12, &PictureButton::clicked, this, &Form0::Bild12_Click);
     connect(Bild13, &PictureButton::clicked, this, &Form0::Bild13_Click);
     connect(Bild14, &PictureButton::clicked, this, &Form0::Bild14_Click);
+    connect(Bild16, &PictureButton::clicked, this, &Form0::Bild16_Click);
+    connect(Bild17, &PictureButton::clicked, this, &Form0::Bild17_Click);
 
     // The exercise entries: one line each.
     openOnClick<Form2>(Bild6, [](Form2& folgen) { folgen.Liste1->clear(); });
@@ -225,11 +230,6 @@ void Form0::wireEntries() {
     openOnClick<Form1>(Bild7);
     openOnClick<Form9>(
         Bild15, [](Form9& fehlersuche) { fehlersuche.Bezeichnung5->setText(QStringLiteral("0")); });
-
-    // Pictures whose window is not part of the program yet look switched off.
-    for (PictureButton* entry :
-         {Bild5, Bild6, Bild7, Bild8, Bild10, Bild11, Bild15, Bild16, Bild17})
-        entry->setEnabled(wiredEntries_.contains(entry));
 }
 
 void Form0::addShortcuts() {
@@ -327,6 +327,20 @@ bool Form0::wordListSelected() const {
     return app_.window<Form3>().Datei1->listIndex() >= 0;
 }
 
+std::optional<WordList> Form0::readSelectedWordList(const QString& title) {
+    std::optional<WordList> wordList = readWordList(app_.window<Form3>().Datei1->selectedPath());
+    if (!wordList) {
+        app_.dialogs().msgBox(QStringLiteral("Die Wörterliste kann nicht gelesen werden!\r"),
+                              MsgBox::OkOnly, title);
+        return std::nullopt;
+    }
+    if (wordList->error == WordListError::TooLarge) {
+        app_.dialogs().msgBox(wordListTooLargeText(), MsgBox::OkOnly, title);
+        return std::nullopt;
+    }
+    return wordList;
+}
+
 void Form0::Bild12_Click() {
     if (!passwordMatches(QStringLiteral("Erst das Passwort eingeben:")))
         return;
@@ -335,6 +349,12 @@ void Form0::Bild12_Click() {
                               QStringLiteral("ABC drucken ..."));
         return;
     }
+    const std::optional<WordList> wordList = readSelectedWordList(QStringLiteral("ABC drucken ..."));
+    if (!wordList)
+        return;
+    Form8& printing = app_.window<Form8>();
+    printing.fillList(wordList->entries);
+    app_.open(printing);
 }
 
 void Form0::Bild13_Click() {
@@ -375,4 +395,45 @@ void Form0::Bild14_Click() {
         return;
     }
     Bezeichnung3->setText(bareText(threshold));
+}
+
+void Form0::Bild16_Click() {
+    const QString noWords = QStringLiteral("Es sind keine Daten vorhanden!\r");
+    if (!wordListSelected()) {
+        app_.dialogs().msgBox(noWords, MsgBox::OkOnly, QStringLiteral("Galgenspiel"));
+        return;
+    }
+    galgen& game = app_.window<galgen>();
+    if (game.Liste2->count() == 0) {
+        const std::optional<WordList> wordList = readSelectedWordList(QStringLiteral("Galgenspiel"));
+        if (!wordList)
+            return;
+        QStringList words;
+        words.reserve(wordList->entries.size());
+        for (const WordEntry& entry : wordList->entries)
+            words.append(entry.word);
+        game.Liste2->addItems(words);
+    }
+    // A list without a word leaves nothing to play.
+    if (game.Liste2->count() == 0) {
+        app_.dialogs().msgBox(noWords, MsgBox::OkOnly, QStringLiteral("Galgenspiel"));
+        return;
+    }
+    const int index = app_.random().uniform(0, game.Liste2->count());
+    QString& word = app_.shared().wordText;
+    word = game.Liste2->item(index)->text();
+    delete game.Liste2->takeItem(index);
+    game.Bezeichnung2->setText(word);
+    app_.open(game);
+}
+
+void Form0::Bild17_Click() {
+    if (!wordListSelected()) {
+        app_.dialogs().msgBox(QStringLiteral("Es sind keine Daten vorhanden!\r"), MsgBox::OkOnly,
+                              QStringLiteral("Wörterbuch fehlt"));
+        return;
+    }
+    Form10& sounds = app_.window<Form10>();
+    if (sounds.ensureWords())
+        app_.open(sounds);
 }

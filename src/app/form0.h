@@ -1,8 +1,9 @@
 #pragma once
 
+#include "exercises/word_list.h"
 #include "platform/window.h"
 
-#include <QSet>
+#include <optional>
 
 class ClickLabel;
 class MoxApp;
@@ -56,6 +57,8 @@ public:
     void Bild12_Click();
     void Bild13_Click();
     void Bild14_Click();
+    void Bild16_Click();
+    void Bild17_Click();
     void Bild18_Click();
 
 protected:
@@ -78,8 +81,10 @@ private:
     bool passwordMatches(const QString& prompt);
     void readSettings();
     bool wordListSelected() const;
+    // The word list selected in the dictionary window. Nothing, after telling the teacher or
+    // child in a message box with the given title, when it cannot be read or is too large.
+    std::optional<WordList> readSelectedWordList(const QString& title);
 
     MoxApp& app_;
-    QSet<PictureButton*> wiredEntries_;
     QList<QWidget*> tabOrder_;
 };

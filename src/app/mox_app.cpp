@@ -1,6 +1,7 @@
 #include "app/mox_app.h"
 
 #include "app/form0.h"
+#include "platform/printer.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -8,7 +9,9 @@
 MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir)
     : dialogs_(dialogs)
     , random_(random)
-    , workDir_(workDir) {}
+    , workDir_(workDir)
+    , systemPrinter_(std::make_unique<SystemPrinter>(workDir))
+    , printer_(systemPrinter_.get()) {}
 
 MoxApp::~MoxApp() {
     windows_.clear();

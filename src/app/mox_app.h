@@ -13,6 +13,7 @@
 
 class Dialogs;
 class Form0;
+class Printer;
 class RandomSource;
 
 // Everything the windows share: the services of the platform, the working folder, the
@@ -28,6 +29,9 @@ public:
     RandomSource& random() const { return random_; }
     const QDir& workDir() const { return workDir_; }
     SharedTexts& shared() { return shared_; }
+    // The default printer of the system unless another was put in its place.
+    Printer& printer() const { return *printer_; }
+    void setPrinter(Printer& printer) { printer_ = &printer; }
 
     // Builds the main window, runs its start-up and shows it.
     void start();
@@ -60,6 +64,8 @@ private:
     RandomSource& random_;
     QDir workDir_;
     SharedTexts shared_;
+    std::unique_ptr<Printer> systemPrinter_;
+    Printer* printer_;
     std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;
     std::unique_ptr<Form0> main_;
     bool ended_ = false;

@@ -19,18 +19,6 @@ namespace {
 const QString kWordFile = QStringLiteral("MOXABC.TXT");
 const QColor kCyan(0, 255, 255);
 
-QStringList wordsOf(const QString& path) {
-    QStringList words;
-    if (path.isEmpty())
-        return words;
-    if (const auto list = readWordList(path)) {
-        words.reserve(list->entries.size());
-        for (const WordEntry& entry : list->entries)
-            words.append(entry.word);
-    }
-    return words;
-}
-
 } // namespace
 
 Form10::Form10(MoxApp& app)
@@ -100,13 +88,25 @@ void Form10::Bild2_Click() {
 bool Form10::ensureWords() {
     if (Liste2->count() > 0)
         return true;
-    QStringList words = wordsOf(app_.workDir().filePath(kWordFile));
-    if (words.isEmpty())
-        words = wordsOf(app_.window<Form3>().Datei1->selectedPath());
-    Liste2->addItems(words);
-    if (Liste2->count() > 0)
+    bool tooLarge = false;
+    for (const QString& path :
+         {app_.workDir().filePath(kWordFile), app_.window<Form3>().Datei1->selectedPath()}) {
+        const std::optional<WordList> list =
+            path.isEmpty() ? std::nullopt : readWordList(path);
+        if (!list)
+            continue;
+        tooLarge = tooLarge || list->error == WordListError::TooLarge;
+        if (list->entries.isEmpty())
+            continue;
+        QStringList words;
+        words.reserve(list->entries.size());
+        for (const WordEntry& entry : list->entries)
+            words.append(entry.word);
+        Liste2->addItems(words);
         return true;
-    app_.dialogs().msgBox(QStringLiteral("In der Wörterliste stehen keine Wörter!\r"),
+    }
+    app_.dialogs().msgBox(tooLarge ? wordListTooLargeText()
+                                   : QStringLiteral("In der Wörterliste stehen keine Wörter!\r"),
                           MsgBox::OkOnly, QStringLiteral("ABC-Laute"));
     return false;
 }

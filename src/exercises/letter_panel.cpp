@@ -1,6 +1,7 @@
 #include "exercises/letter_panel.h"
 
 #include "exercises/letters.h"
+#include "platform/controls.h"
 #include "platform/focus_ring.h"
 
 #include <QKeyEvent>
@@ -72,34 +73,8 @@ QChar LetterPanel::chosenLetter() const {
     return entry && entry->text().size() > 1 ? entry->text().at(1) : QChar();
 }
 
-std::optional<QChar> LetterPanel::typedLetter(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
-        return std::nullopt;
-    if (event.text().size() == 1) {
-        const QChar letter = Letters::capital(event.text().at(0));
-        if (Letters::kPanelOrder.contains(letter))
-            return letter;
-    }
-    const int key = event.key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return QChar(u'A' + (key - Qt::Key_A));
-    switch (key) {
-    case Qt::Key_Adiaeresis:
-        return QChar(u'Ä');
-    case Qt::Key_Odiaeresis:
-        return QChar(u'Ö');
-    case Qt::Key_Udiaeresis:
-        return QChar(u'Ü');
-    case Qt::Key_ssharp:
-        return QChar(u'ß');
-    default:
-        return std::nullopt;
-    }
-}
-
 bool LetterPanel::chooseTyped(const QKeyEvent& event) {
-    const std::optional<QChar> letter = typedLetter(event);
+    const std::optional<QChar> letter = typedGermanLetter(event);
     if (!letter)
         return false;
     const QList<QListWidgetItem*> entries =

@@ -3,8 +3,6 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include <optional>
-
 class QKeyEvent;
 
 // The panel of 30 letters of the word games, in 15 columns of two. A letter is chosen by a
@@ -26,10 +24,6 @@ public:
     // A typed letter acts as a click on its entry. False when the key is not one of the
     // panel's letters.
     bool chooseTyped(const QKeyEvent& event);
-
-    // The panel letter a key press types, in either case; nothing for any other key, a held
-    // key's repeats, or a shortcut with Ctrl, Alt or Meta.
-    static std::optional<QChar> typedLetter(const QKeyEvent& event);
 
 signals:
     void letterChosen();

@@ -13,14 +13,38 @@
 #include <QScrollBar>
 #include <QSvgRenderer>
 
-std::optional<QChar> typedLetter(const QKeyEvent& event) {
+namespace {
+
+// A first press of a key, not a shortcut.
+bool isTyping(const QKeyEvent& event) {
     const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
-        return std::nullopt;
+    return !event.isAutoRepeat() && !(event.modifiers() & shortcut);
+}
+
+} // namespace
+
+std::optional<QChar> typedLetter(const QKeyEvent& event) {
     const int key = event.key();
-    if (key < Qt::Key_A || key > Qt::Key_Z)
+    if (!isTyping(event) || key < Qt::Key_A || key > Qt::Key_Z)
         return std::nullopt;
     return QChar(u'A' + (key - Qt::Key_A));
+}
+
+std::optional<QChar> typedGermanLetter(const QKeyEvent& event) {
+    if (const std::optional<QChar> letter = typedLetter(event))
+        return letter;
+    if (!isTyping(event))
+        return std::nullopt;
+    // These key codes are the letters' own code points.
+    switch (event.key()) {
+    case Qt::Key_Adiaeresis:
+    case Qt::Key_Odiaeresis:
+    case Qt::Key_Udiaeresis:
+    case Qt::Key_ssharp:
+        return QChar(event.key());
+    default:
+        return std::nullopt;
+    }
 }
 
 void makeKeyboardSlider(QScrollBar* bar) {

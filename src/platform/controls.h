@@ -18,6 +18,8 @@ class QSvgRenderer;
 // the repeats of a key held down (only its first press counts) or for a shortcut with Ctrl, Alt
 // or Meta.
 std::optional<QChar> typedLetter(const QKeyEvent& event);
+// As typedLetter, and also Ä, Ö, Ü and ß (which has no capital and stays ß).
+std::optional<QChar> typedGermanLetter(const QKeyEvent& event);
 
 // Lets the keyboard work a horizontal scroll bar like a slider: it takes the focus, and Right
 // and Up raise its value (a plain scroll bar turns the arrow keys round).

@@ -26,7 +26,6 @@ private slots:
     void printPasswordIsPointsCaptionExactly_data();
     void printPasswordIsPointsCaptionExactly();
     void printAfterDictionaryNeedsLeadingBlank();
-    void printStopsAfterChecksWithWordList();
     void helpAndEditMessages();
     void endAnsweredNoChangesNothing();
     void endAnsweredYesEndsProgram();
@@ -39,7 +38,6 @@ private slots:
     void closingAnotherWindowReturnsToMain();
     void teacherPicturesHiddenButReachable();
     void teacherShortcutsAskForPassword();
-    void unbuiltEntriesAreSwitchedOff();
 };
 
 void MainWindowTest::startsWithZeroPointsCentred() {
@@ -140,17 +138,6 @@ void MainWindowTest::printAfterDictionaryNeedsLeadingBlank() {
     Fixture::click(fx.main().Bild12);
     Fixture::click(fx.main().Bild12);
     VERIFY_DIALOGS(fx);
-}
-
-void MainWindowTest::printStopsAfterChecksWithWordList() {
-    Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), "Apfel\r\n12\r\n");
-    fx.start();
-    fx.dialogs.expectInput(kPrintPrompt, QStringLiteral("Passwort"), QString(),
-                           QStringLiteral("0"));
-    Fixture::click(fx.main().Bild12);
-    VERIFY_DIALOGS(fx);
-    QVERIFY(fx.main().isVisible());
 }
 
 void MainWindowTest::helpAndEditMessages() {
@@ -334,21 +321,6 @@ void MainWindowTest::teacherShortcutsAskForPassword() {
     Fixture::key(&fx.main(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     Fixture::key(&fx.main(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     Fixture::key(&fx.main(), Qt::Key_D);
-    VERIFY_DIALOGS(fx);
-}
-
-void MainWindowTest::unbuiltEntriesAreSwitchedOff() {
-    Fixture fx;
-    fx.start();
-    for (PictureButton* entry :
-         {fx.main().Bild5, fx.main().Bild6, fx.main().Bild7, fx.main().Bild8, fx.main().Bild9,
-          fx.main().Bild10, fx.main().Bild11, fx.main().Bild15})
-        QVERIFY2(entry->isEnabled(), qPrintable(entry->accessibleName()));
-    for (PictureButton* entry : {fx.main().Bild16, fx.main().Bild17}) {
-        QVERIFY2(!entry->isEnabled(), qPrintable(entry->accessibleName()));
-        Fixture::click(entry);
-        QVERIFY(fx.main().isVisible());
-    }
     VERIFY_DIALOGS(fx);
 }
 

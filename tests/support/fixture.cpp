@@ -17,6 +17,7 @@ Fixture::Fixture(std::uint64_t seed)
     : random(fixedTimeOfDay, seed) {
     Twips::setScale(1.0);
     Q_ASSERT(dir_.isValid());
+    printer.setFolder(dir_.filePath(QStringLiteral("gedruckt")));
 }
 
 Fixture::~Fixture() = default;
@@ -44,6 +45,7 @@ void Fixture::start() {
 
 void Fixture::startWithoutSettings() {
     app_ = std::make_unique<MoxApp>(dialogs, random, QDir(dir_.path()));
+    app_->setPrinter(printer);
     app_->start();
     settle();
 }

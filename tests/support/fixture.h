@@ -2,6 +2,7 @@
 
 #include "app/form0.h"
 #include "app/mox_app.h"
+#include "pdf_printer.h"
 #include "platform/controls.h"
 #include "platform/random.h"
 #include "scripted_dialogs.h"
@@ -46,6 +47,8 @@ public:
 
     ScriptedDialogs dialogs;
     TimeSeededRandom random;
+    // Printed sheets land in the folder "gedruckt" of the working folder.
+    PdfFilePrinter printer;
 
 private:
     QTemporaryDir dir_;

@@ -1,0 +1,90 @@
+#include "platform/printer.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+namespace {
+
+// A4 with room to hold the sheet; the sheets leave their own margin at the left (their texts
+// start at column 8).
+QPageLayout pdfPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(8, 12, 8, 12),
+                       QPageLayout::Millimeter);
+}
+
+} // namespace
+
+bool paintJob(const PrintJob& job, QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.setFont(job.font());
+    const QFontMetricsF font(painter.font(), &device);
+    PageMetrics metrics{font.averageCharWidth(), font.lineSpacing(), qreal(device.height()),
+                        [&font](const QString& text) { return font.horizontalAdvance(text); }};
+    PageLayout layout = layOutPages(job.steps(), metrics);
+    if (layout.rightEdge > device.width()) {
+        const qreal shrink = device.width() / layout.rightEdge;
+        painter.scale(shrink, shrink);
+        metrics.pageHeight = device.height() / shrink;
+        layout = layOutPages(job.steps(), metrics);
+    }
+    int page = 0;
+    for (const PlacedText& placed : layout.texts) {
+        for (; page < placed.page; ++page) {
+            if (!device.newPage()) {
+                painter.end();
+                return false;
+            }
+        }
+        painter.drawText(placed.topLeft + QPointF(0, font.ascent()), placed.text);
+    }
+    return painter.end();
+}
+
+bool writePdf(const PrintJob& job, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QPdfWriter writer(&file);
+    writer.setTitle(job.title());
+    writer.setCreator(QStringLiteral("MOX-ABC"));
+    writer.setPageLayout(pdfPageLayout());
+    if (!paintJob(job, writer)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+SystemPrinter::SystemPrinter(const QDir& fileFolder)
+    : fileFolder_(fileFolder) {}
+
+PrintOutcome SystemPrinter::print(const PrintJob& job) {
+    const bool available = hasDefaultPrinter();
+    if (available && printOnDefaultPrinter(job))
+        return {PrintOutcome::Result::Printed, {}};
+    const QString path = fileFolder_.absoluteFilePath(job.fileName());
+    if (!writePdf(job, path))
+        return {PrintOutcome::Result::Failed, path};
+    return {available ? PrintOutcome::Result::SavedPrinterFailed
+                      : PrintOutcome::Result::SavedNoPrinter,
+            path};
+}
+
+bool SystemPrinter::hasDefaultPrinter() const {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool SystemPrinter::printOnDefaultPrinter(const PrintJob& job) {
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (!printer.isValid())
+        return false;
+    printer.setDocName(job.title());
+    return paintJob(job, printer) && printer.printerState() != QPrinter::Error;
+}
