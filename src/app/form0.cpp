@@ -13,8 +13,8 @@
 #include "exercises/buchstabensuche.h"
 #include "exercises/woerterbuch.h"
 #include "games/fang.h"
-#include "games/memo.h"
 #include "games/galgen.h"
+#include "games/memo.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -349,7 +349,8 @@ void Form0::Bild12_Click() {
                               QStringLiteral("ABC drucken ..."));
         return;
     }
-    const std::optional<WordList> wordList = readSelectedWordList(QStringLiteral("ABC drucken ..."));
+    const std::optional<WordList> wordList =
+        readSelectedWordList(QStringLiteral("ABC drucken ..."));
     if (!wordList)
         return;
     Form8& printing = app_.window<Form8>();
@@ -405,7 +406,8 @@ void Form0::Bild16_Click() {
     }
     galgen& game = app_.window<galgen>();
     if (game.Liste2->count() == 0) {
-        const std::optional<WordList> wordList = readSelectedWordList(QStringLiteral("Galgenspiel"));
+        const std::optional<WordList> wordList =
+            readSelectedWordList(QStringLiteral("Galgenspiel"));
         if (!wordList)
             return;
         QStringList words;

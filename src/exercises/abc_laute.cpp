@@ -91,8 +91,7 @@ bool Form10::ensureWords() {
     bool tooLarge = false;
     for (const QString& path :
          {app_.workDir().filePath(kWordFile), app_.window<Form3>().Datei1->selectedPath()}) {
-        const std::optional<WordList> list =
-            path.isEmpty() ? std::nullopt : readWordList(path);
+        const std::optional<WordList> list = path.isEmpty() ? std::nullopt : readWordList(path);
         if (!list)
             continue;
         tooLarge = tooLarge || list->error == WordListError::TooLarge;

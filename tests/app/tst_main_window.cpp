@@ -34,6 +34,8 @@ private slots:
     void dictionaryWithoutFileRefuses();
     void dictionaryWithoutUsableListRefuses_data();
     void dictionaryWithoutUsableListRefuses();
+    void wordEntriesRefuseTooLargeList_data();
+    void wordEntriesRefuseTooLargeList();
     void infoOpensAndReturns();
     void closingAnotherWindowReturnsToMain();
     void teacherPicturesHiddenButReachable();
@@ -322,6 +324,31 @@ void MainWindowTest::teacherShortcutsAskForPassword() {
     Fixture::key(&fx.main(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     Fixture::key(&fx.main(), Qt::Key_D);
     VERIFY_DIALOGS(fx);
+}
+
+void MainWindowTest::wordEntriesRefuseTooLargeList_data() {
+    QTest::addColumn<PictureButton * Form0::*>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Galgenspiel") << &Form0::Bild16 << QStringLiteral("Galgenspiel");
+    QTest::newRow("ABC-Laute") << &Form0::Bild17 << QStringLiteral("ABC-Laute");
+    QTest::newRow("Druck") << &Form0::Bild12 << QStringLiteral("ABC drucken ...");
+}
+
+// A list over the limit is refused whole, with the limits named, by every entry that reads it.
+void MainWindowTest::wordEntriesRefuseTooLargeList() {
+    QFETCH(PictureButton * Form0::*, entry);
+    QFETCH(QString, title);
+    Fixture fx;
+    fx.writeFile(QStringLiteral("MOXABC.TXT"),
+                 "Apfel\r\n12\r\n" + QByteArray(16 * 1024 * 1024, '\n'));
+    fx.start();
+    if (entry == &Form0::Bild12)
+        fx.dialogs.expectInput(kPrintPrompt, QStringLiteral("Passwort"), QString(),
+                               QStringLiteral("0"));
+    fx.dialogs.expectMessage(wordListTooLargeText(), title, MsgBox::OkOnly);
+    Fixture::click(fx.main().*entry);
+    VERIFY_DIALOGS(fx);
+    QVERIFY(fx.main().isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -3,14 +3,18 @@
 #include "exercises/abc_bilder.h"
 #include "exercises/abc_fehlersuche.h"
 #include "exercises/abc_folgen.h"
+#include "exercises/abc_laute.h"
 #include "exercises/abc_luecken.h"
 #include "exercises/abc_reihe.h"
 #include "exercises/abc_wortsuche.h"
 #include "exercises/buchstabensuche.h"
+#include "exercises/letter_panel.h"
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
+#include "games/galgen.h"
 #include "platform/canvas.h"
 #include "platform/twips.h"
+#include "print/worksheet_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -34,6 +38,14 @@ template <class W> Opener openedBy(PictureButton* Form0::*entry) {
     };
 }
 
+// The print window, behind the teacher's password.
+MoxWindow& openPrinting(Fixture& fx) {
+    fx.dialogs.expectInput(QStringLiteral("Erst das Passwort eingeben:"),
+                           QStringLiteral("Passwort"), QString(), fx.points());
+    Fixture::click(fx.main().Bild12);
+    return fx.window<Form8>();
+}
+
 // The windows that open from the main window, by their entries.
 QList<QPair<const char*, Opener>> exerciseWindows() {
     return {{"ABC-Folgen", openedBy<Form2>(&Form0::Bild6)},
@@ -44,6 +56,9 @@ QList<QPair<const char*, Opener>> exerciseWindows() {
             {"ABC-Wortsuche", openedBy<Form7>(&Form0::Bild5)},
             {"ABC-Bilder", openedBy<Form1>(&Form0::Bild7)},
             {"ABC-Fehlersuche", openedBy<Form9>(&Form0::Bild15)},
+            {"ABC-Laute", openedBy<Form10>(&Form0::Bild17)},
+            {"Galgenspiel", openedBy<galgen>(&Form0::Bild16)},
+            {"Übung drucken", openPrinting},
             {"Programm-Info", openedBy<MOXLABEL>(&Form0::Bild3)}};
 }
 
@@ -162,6 +177,19 @@ void WindowBehaviourTest::valuesAreNamesKeptCurrent() {
     dictionary.HBildlauf1->setValue(12);
     QCOMPARE(accessibleName(dictionary.Befehl2), QStringLiteral(" 12"));
     QCOMPARE(accessibleName(dictionary.Bezeichnung4), dictionary.Bezeichnung4->text());
+    Fixture::key(&dictionary, Qt::Key_Escape);
+
+    auto& laute = static_cast<Form10&>(openedBy<Form10>(&Form0::Bild17)(fx));
+    QTest::keyClick(laute.Liste1, Qt::Key_A);
+    QCOMPARE(accessibleName(laute.Bezeichnung1), fx.app().shared().wordText);
+    QCOMPARE(accessibleName(laute.Bezeichnung2), fx.app().shared().wordMask);
+    QVERIFY(fx.app().shared().wordMask.contains(u'A', Qt::CaseInsensitive));
+    Fixture::click(laute.Bild1);
+
+    auto& game = static_cast<galgen&>(openedBy<galgen>(&Form0::Bild16)(fx));
+    QTest::keyClick(game.Liste1, Qt::Key_A);
+    QCOMPARE(accessibleName(game.Bezeichnung1), fx.app().shared().wordMask);
+    QVERIFY(fx.app().shared().wordMask.contains(u'A', Qt::CaseInsensitive));
 }
 
 // The answers a window keeps out of sight must not be read out either.
@@ -185,6 +213,15 @@ void WindowBehaviourTest::hiddenStateIsOutOfTheTree() {
           static_cast<QObject*>(dictionary.Bezeichnung5), static_cast<QObject*>(dictionary.Datei1)})
         QVERIFY(!tree.contains(hidden));
     QVERIFY(tree.contains(dictionary.Bezeichnung4));
+    Fixture::key(&dictionary, Qt::Key_Escape);
+
+    auto& laute = static_cast<Form10&>(openedBy<Form10>(&Form0::Bild17)(fx));
+    QVERIFY(!accessibleTree(&laute).contains(laute.Liste2));
+    QVERIFY(!accessibleTree(&laute).contains(laute.Bezeichnung3));
+    Fixture::click(laute.Bild1);
+    auto& game = static_cast<galgen&>(openedBy<galgen>(&Form0::Bild16)(fx));
+    QVERIFY(!accessibleTree(&game).contains(game.Liste2));
+    QVERIFY(!accessibleTree(&game).contains(game.Bezeichnung2));
 }
 
 void WindowBehaviourTest::escapeLeavesEveryWindow_data() {
