@@ -28,12 +28,12 @@ Form10::Form10(MoxApp& app)
     setClientSize(8145, 3510);
 
     Bezeichnung1 =
-        new WordLabel(Twips::font(QStringLiteral("Arial"), 30), Colors::DarkBlue, kCyan, this);
+        new FittingLabel(Twips::font(QStringLiteral("Arial"), 30), Colors::DarkBlue, kCyan, this);
     Bezeichnung1->setAccessibleDescription(QStringLiteral("Wort"));
     place(Bezeichnung1, 240, 240, 7695, 735);
 
-    Bezeichnung2 = new WordLabel(Twips::font(QStringLiteral("Arial"), 27.75, true),
-                                 Colors::DarkBlue, Colors::LightCyan, this);
+    Bezeichnung2 = new FittingLabel(Twips::font(QStringLiteral("Arial"), 27.75, true),
+                                    Colors::DarkBlue, Colors::LightCyan, this);
     Bezeichnung2->setAccessibleDescription(QStringLiteral("gefundene Buchstaben"));
     place(Bezeichnung2, 240, 1320, 7695, 735);
 

@@ -7,7 +7,7 @@ class MoxApp;
 class PictureButton;
 class QLabel;
 class QListWidget;
-class WordLabel;
+class FittingLabel;
 
 // ABC-Laute: the child finds the letters (sounds) of a word in a letter panel. A word
 // finished without a miss earns a point.
@@ -16,9 +16,9 @@ class Form10 : public MoxWindow {
 public:
     explicit Form10(MoxApp& app);
 
-    WordLabel* Bezeichnung1; // the word
-    WordLabel* Bezeichnung2; // its blanks, filled in as letters are found
-    QLabel* Bezeichnung3;    // misses in the current word
+    FittingLabel* Bezeichnung1; // the word
+    FittingLabel* Bezeichnung2; // its blanks, filled in as letters are found
+    QLabel* Bezeichnung3;       // misses in the current word
     LetterPanel* Liste1;
     QListWidget* Liste2;  // the words not dealt yet in this round
     PictureButton* Bild1; // back

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLabel>
 #include <QListWidget>
 
 class QKeyEvent;
@@ -39,14 +38,4 @@ private:
     void choose(int row);
 
     Marking marking_;
-};
-
-// A label for a word or its row of blanks. When a long word would not fit, its font shrinks
-// so that every letter stays in sight. Its accessible name stays its text.
-class WordLabel : public QLabel {
-public:
-    WordLabel(const QFont& font, const QColor& text, const QColor& background, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
 };

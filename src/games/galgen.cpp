@@ -72,8 +72,8 @@ galgen::galgen(MoxApp& app)
     setBackgroundColor(Colors::LightCyan);
     setClientSize(8520, 4560);
 
-    Bezeichnung1 = new WordLabel(Twips::font(QStringLiteral("Comic Sans MS"), 18, true),
-                                 Colors::DarkBlue, Colors::LightYellow, this);
+    Bezeichnung1 = new FittingLabel(Twips::font(QStringLiteral("Comic Sans MS"), 18, true),
+                                    Colors::DarkBlue, Colors::LightYellow, this);
     Bezeichnung1->setAccessibleDescription(QStringLiteral("gesuchtes Wort"));
     place(Bezeichnung1, 240, 240, 8040, 735);
 

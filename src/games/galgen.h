@@ -14,7 +14,7 @@ class PictureButton;
 class QLabel;
 class QListWidget;
 class Shape;
-class WordLabel;
+class FittingLabel;
 
 // A straight piece of the gallows drawing, from one point to another (twips), in a pen width
 // given in pixels at design size.
@@ -41,8 +41,8 @@ class galgen : public MoxWindow {
 public:
     explicit galgen(MoxApp& app);
 
-    WordLabel* Bezeichnung1; // the word's blanks, filled in as letters are found
-    QLabel* Bezeichnung2;    // the word from the main window; shown after a lost game
+    FittingLabel* Bezeichnung1; // the word's blanks, filled in as letters are found
+    QLabel* Bezeichnung2;       // the word from the main window; shown after a lost game
     LetterPanel* Liste1;
     QListWidget* Liste2;  // the words not played yet; the main window draws from it
     PictureButton* Bild1; // back

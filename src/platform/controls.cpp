@@ -52,6 +52,33 @@ void makeKeyboardSlider(QScrollBar* bar) {
     bar->setInvertedControls(false);
 }
 
+FittingLabel::FittingLabel(const QFont& font, const QColor& text, const QColor& background,
+                           QWidget* parent)
+    : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setFont(font);
+    setAlignment(Qt::AlignCenter);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, text);
+    colours.setColor(QPalette::Window, background);
+    setPalette(colours);
+    setAutoFillBackground(true);
+}
+
+void FittingLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    // Room at both ends, so that a shrunk text does not touch the edges.
+    const qreal room = area.width() - area.height() / 2.0;
+    QFont fitted = font();
+    const qreal needed = QFontMetricsF(fitted).horizontalAdvance(text());
+    if (needed > room && room > 0)
+        fitted.setPointSizeF(fitted.pointSizeF() * room / needed);
+    painter.setFont(fitted);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(area, static_cast<int>(alignment()), text());
+}
+
 ClickLabel::ClickLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent) {}
 

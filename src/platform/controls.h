@@ -25,6 +25,16 @@ std::optional<QChar> typedGermanLetter(const QKeyEvent& event);
 // and Up raise its value (a plain scroll bar turns the arrow keys round).
 void makeKeyboardSlider(QScrollBar* bar);
 
+// A label for one line of text, a word or a heading. When a long text would not fit, its font
+// shrinks so that every letter stays in sight. Its accessible name stays its text.
+class FittingLabel : public QLabel {
+public:
+    FittingLabel(const QFont& font, const QColor& text, const QColor& background, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 // A label that reacts to a click, like the caption labels beside the pictures.
 class ClickLabel : public QLabel {
     Q_OBJECT
