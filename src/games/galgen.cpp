@@ -98,7 +98,7 @@ galgen::galgen(MoxApp& app)
 
     Figur8[0] = piece(Shape::Kind::Rectangle, kCyan, {}, this, 2400, 3240, 735, 735);
     Figur8[1] = piece(Shape::Kind::Rectangle, kCyan, {}, this, 7560, 3240, 735, 735);
-    Bild1 = new PictureButton(QStringLiteral(":/icons/zurueck.svg"), QStringLiteral("Zurück"),
+    Bild1 = new PictureButton(QStringLiteral(":/icons/hand_zurueck.svg"), QStringLiteral("Zurück"),
                               kCyan, this);
     place(Bild1, 2520, 3360, 495, 495);
     connect(Bild1, &PictureButton::clicked, this, &galgen::Bild1_Click);
