@@ -410,11 +410,7 @@ void Form0::Bild16_Click() {
             readSelectedWordList(QStringLiteral("Galgenspiel"));
         if (!wordList)
             return;
-        QStringList words;
-        words.reserve(wordList->entries.size());
-        for (const WordEntry& entry : wordList->entries)
-            words.append(entry.word);
-        game.Liste2->addItems(words);
+        game.Liste2->addItems(wordList->words());
     }
     // A list without a word leaves nothing to play.
     if (game.Liste2->count() == 0) {

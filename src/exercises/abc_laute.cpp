@@ -97,11 +97,7 @@ bool Form10::ensureWords() {
         tooLarge = tooLarge || list->error == WordListError::TooLarge;
         if (list->entries.isEmpty())
             continue;
-        QStringList words;
-        words.reserve(list->entries.size());
-        for (const WordEntry& entry : list->entries)
-            words.append(entry.word);
-        Liste2->addItems(words);
+        Liste2->addItems(list->words());
         return true;
     }
     app_.dialogs().msgBox(tooLarge ? wordListTooLargeText()

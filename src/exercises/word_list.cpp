@@ -36,6 +36,14 @@ std::optional<QString> searchWord(QStringView line) {
 
 } // namespace
 
+QStringList WordList::words() const {
+    QStringList words;
+    words.reserve(entries.size());
+    for (const WordEntry& entry : entries)
+        words.append(entry.word);
+    return words;
+}
+
 int WordList::maxPage() const {
     int highest = 0;
     for (const WordEntry& entry : entries)

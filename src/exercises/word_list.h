@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -25,6 +26,8 @@ struct WordList {
     WordListError error = WordListError::None;
 
     int maxPage() const;
+    // The search words, in the order of the list.
+    QStringList words() const;
 };
 
 constexpr int kMaxPage = 9999;
