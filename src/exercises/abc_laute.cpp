@@ -12,8 +12,6 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 
-#include <QKeyEvent>
-
 namespace {
 
 const QString kWordFile = QStringLiteral("MOXABC.TXT");
@@ -139,10 +137,4 @@ void Form10::Liste1_Click() {
         app_.addPoints(1);
     }
     newSoundWord();
-}
-
-void Form10::keyPressEvent(QKeyEvent* event) {
-    if (Liste1->chooseTyped(*event))
-        return;
-    MoxWindow::keyPressEvent(event);
 }

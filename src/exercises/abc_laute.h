@@ -36,8 +36,6 @@ protected:
     void Form_Load() override;
     void Form_Activate() override;
     void closeRequested() override { Bild1_Click(); }
-    // A typed letter is chosen wherever the focus is.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void newSoundWord();

@@ -57,6 +57,9 @@ LetterPanel::LetterPanel(Marking marking, QWidget* parent)
     setItemDelegate(new LetterDelegate(this));
     setAccessibleName(QStringLiteral("Buchstaben"));
     connect(this, &QListWidget::itemClicked, this, &LetterPanel::letterChosen);
+    // A letter typed while another control of the window has the focus reaches the window.
+    if (parent)
+        parent->installEventFilter(this);
 }
 
 void LetterPanel::refill() {
@@ -89,6 +92,13 @@ void LetterPanel::choose(int row) {
     setCurrentRow(row, marking_ == Marking::Toggle ? QItemSelectionModel::Toggle
                                                    : QItemSelectionModel::ClearAndSelect);
     emit letterChosen();
+}
+
+bool LetterPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::KeyPress &&
+        chooseTyped(*static_cast<QKeyEvent*>(event)))
+        return true;
+    return QListWidget::eventFilter(watched, event);
 }
 
 void LetterPanel::keyPressEvent(QKeyEvent* event) {

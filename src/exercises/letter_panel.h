@@ -5,7 +5,8 @@
 class QKeyEvent;
 
 // The panel of 30 letters of the word games, in 15 columns of two. A letter is chosen by a
-// click, by Space or Enter on the current letter (the arrows move it), or by typing it.
+// click, by Space or Enter on the current letter (the arrows move it), or by typing it anywhere
+// in the panel's window.
 class LetterPanel : public QListWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ signals:
     void letterChosen();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // Moving with the arrows only moves; a letter is chosen on purpose.

@@ -10,7 +10,6 @@
 #include "platform/random.h"
 #include "platform/twips.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -220,10 +219,4 @@ void galgen::Bild2_Click() {
 
 void galgen::Bild1_Click() {
     app_.backToMain(*this);
-}
-
-void galgen::keyPressEvent(QKeyEvent* event) {
-    if (Liste1->chooseTyped(*event))
-        return;
-    MoxWindow::keyPressEvent(event);
 }
