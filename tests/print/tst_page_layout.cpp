@@ -132,7 +132,7 @@ void PageLayoutTest::sixtyEntriesBreakPages() {
     }
 }
 
-// The example of the teacher's manual: Zebra 40, Apfel 3, Maus 20 in this order of the list.
+// Zebra 40, Apfel 3 and Maus 20, chosen in this order of the list, rank 3, 1 and 2.
 void PageLayoutTest::ranksInAbcOrder() {
     const QList<WordEntry> chosen{
         {QStringLiteral("Zebra"), 40}, {QStringLiteral("Apfel"), 3}, {QStringLiteral("Maus"), 20}};
