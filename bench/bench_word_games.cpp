@@ -16,13 +16,6 @@
 
 namespace {
 
-QByteArray longList(int entries) {
-    QByteArray bytes;
-    for (int i = 1; i <= entries; ++i)
-        bytes += "Wort" + QByteArray::number(i) + "\r\n" + QByteArray::number(i % 500 + 1) + "\r\n";
-    return bytes;
-}
-
 double milliseconds(const std::function<void()>& step) {
     QElapsedTimer timer;
     timer.start();
@@ -58,7 +51,7 @@ int main(int argc, char* argv[]) {
     std::printf("word list of %d entries\n", entries);
 
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), longList(entries));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), longWordList(entries));
     fx.start();
     Form0& main = fx.main();
 

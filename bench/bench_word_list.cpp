@@ -10,22 +10,13 @@
 
 #include <cstdio>
 
-namespace {
-QByteArray longList(int entries) {
-    QByteArray bytes;
-    for (int i = 1; i <= entries; ++i)
-        bytes += "Wort" + QByteArray::number(i) + "\r\n" + QByteArray::number(i % 500 + 1) + "\r\n";
-    return bytes;
-}
-} // namespace
-
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const int entries = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
 
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), longList(entries));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), longWordList(entries));
     QElapsedTimer timer;
     timer.start();
     fx.start();

@@ -12,14 +12,6 @@ namespace {
 const QString kPraise = QStringLiteral("Ohne Fehler, das gibt 1 Punkt dazu!\r");
 const QString kNoWords = QStringLiteral("In der Wörterliste stehen keine Wörter!\r");
 
-QByteArray wordList(const QStringList& words) {
-    QByteArray bytes;
-    int page = 1;
-    for (const QString& word : words)
-        bytes += word.toUtf8() + "\r\n" + QByteArray::number(page++) + "\r\n";
-    return bytes;
-}
-
 Form10& openLaute(Fixture& fx) {
     Fixture::click(fx.main().Bild17);
     return fx.window<Form10>();
@@ -80,7 +72,7 @@ void AbcLauteTest::refusesWithoutWordList() {
 
 void AbcLauteTest::opensWithWordBlanksAndPanel() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({QStringLiteral("Ball")}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({QStringLiteral("Ball")}));
     fx.start();
     Form10& form = openLaute(fx);
     QVERIFY(form.isVisible());
@@ -174,7 +166,7 @@ void AbcLauteTest::letterRules() {
     QFETCH(int, misses);
     QFETCH(QString, points);
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({word}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({word}));
     fx.start();
     Form10& form = openLaute(fx);
     QCOMPARE(form.Bezeichnung1->text(), word);
@@ -202,7 +194,7 @@ void AbcLauteTest::eachWordOncePerRound() {
     Fixture fx;
     const QStringList words{QStringLiteral("Apfel"), QStringLiteral("Baum"),
                             QStringLiteral("Katze")};
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(words));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(words));
     fx.start();
     Form10& form = openLaute(fx);
     for (int round = 0; round < 3; ++round) {
@@ -219,7 +211,7 @@ void AbcLauteTest::eachWordOncePerRound() {
 void AbcLauteTest::newWordOnEveryActivation() {
     Fixture fx;
     fx.writeFile(QStringLiteral("MOXABC.TXT"),
-                 wordList({QStringLiteral("Apfel"), QStringLiteral("Baum")}));
+                 wordListBytes({QStringLiteral("Apfel"), QStringLiteral("Baum")}));
     fx.start();
     Form10& form = openLaute(fx);
     const QString first = form.Bezeichnung1->text();
@@ -268,7 +260,7 @@ void AbcLauteTest::fallsBackToSelectedList() {
 
 void AbcLauteTest::keyboardChoosesLetters() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({QStringLiteral("Möwe")}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({QStringLiteral("Möwe")}));
     fx.start();
     Form10& form = openLaute(fx);
     LetterPanel* panel = form.Liste1;

@@ -21,13 +21,6 @@ const QColor kSkin(255, 192, 128);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 192);
 
-QByteArray wordList(const QStringList& words) {
-    QByteArray bytes;
-    for (const QString& word : words)
-        bytes += word.toUtf8() + "\r\n7\r\n";
-    return bytes;
-}
-
 galgen& openGame(Fixture& fx) {
     Fixture::click(fx.main().Bild16);
     return fx.window<galgen>();
@@ -101,7 +94,7 @@ void GalgenTest::refusesWithoutWords() {
 
 void GalgenTest::startsAFreshGame() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({QStringLiteral("Tomate")}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({QStringLiteral("Tomate")}));
     fx.start();
     galgen& game = openGame(fx);
     QVERIFY(game.isVisible());
@@ -133,7 +126,7 @@ void GalgenTest::drawsEachWordOncePerRound() {
     Fixture fx;
     const QStringList words{QStringLiteral("Apfel"), QStringLiteral("Baum"),
                             QStringLiteral("Katze")};
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(words));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(words));
     fx.start();
     for (int round = 0; round < 2; ++round) {
         QStringList played;
@@ -183,7 +176,7 @@ void GalgenTest::letterRules() {
     QFETCH(QString, mask);
     QFETCH(int, wrong);
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({word}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({word}));
     fx.start();
     galgen& game = openGame(fx);
     for (const QChar letter : letters)
@@ -200,7 +193,7 @@ void GalgenTest::letterRules() {
 
 void GalgenTest::tenthWrongLetterLoses() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({QStringLiteral("Ei")}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({QStringLiteral("Ei")}));
     fx.start();
     galgen& game = openGame(fx);
     const QString wrongLetters = QStringLiteral("ABCDFGHJKL");
@@ -229,7 +222,7 @@ void GalgenTest::tenthWrongLetterLoses() {
 
 void GalgenTest::winFreesTheFigure() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({QStringLiteral("Ei")}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({QStringLiteral("Ei")}));
     fx.start();
     galgen& game = openGame(fx);
     for (const QChar wrong : QStringLiteral("ABCDFGHJK"))
@@ -270,7 +263,7 @@ void GalgenTest::hints() {
     QFETCH(QString, word);
     QFETCH(QString, middle);
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({word}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({word}));
     fx.start();
     galgen& game = openGame(fx);
     const QStringList hints{QStringLiteral("Der Wortanfang ist ein:  ") + word.front() + u'\r',
@@ -292,7 +285,7 @@ void GalgenTest::hints() {
 
 void GalgenTest::typedLettersChoose() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({QStringLiteral("Bär")}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({QStringLiteral("Bär")}));
     fx.start();
     galgen& game = openGame(fx);
     Fixture::key(game.Liste1, Qt::Key_B);

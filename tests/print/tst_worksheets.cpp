@@ -18,13 +18,6 @@ const QString kMainTitle = QStringLiteral("M O X - A B C");
 const QString kWorksheetFile = QStringLiteral("ABC-Arbeitsblatt.pdf");
 const QString kSolutionFile = QStringLiteral("ABC-Loesungsblatt.pdf");
 
-QByteArray wordList(const QList<QPair<QString, int>>& entries) {
-    QByteArray bytes;
-    for (const auto& [word, page] : entries)
-        bytes += word.toUtf8() + "\r\n" + QByteArray::number(page) + "\r\n";
-    return bytes;
-}
-
 const QList<QPair<QString, int>> kExample{{"Zebra", 40}, {"Apfel", 3}, {"Maus", 20}};
 
 Form8& openPrinting(Fixture& fx) {
@@ -91,7 +84,7 @@ private slots:
 void WorksheetsTest::printEntryFillsList() {
     Fixture fx;
     fx.writeFile(QStringLiteral("MOXABC.TXT"),
-                 wordList(kExample + QList<QPair<QString, int>>{{"Bank, die", 17}}));
+                 wordListBytes(kExample + QList<QPair<QString, int>>{{"Bank, die", 17}}));
     fx.start();
     fx.setPoints(QStringLiteral("7"));
     Form8& form = openPrinting(fx);
@@ -125,7 +118,7 @@ void WorksheetsTest::printEntryFillsList() {
 
 void WorksheetsTest::choosingEntries() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(kExample));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
     fx.start();
     Form8& form = openPrinting(fx);
     clickEntry(form, 0);
@@ -160,7 +153,7 @@ void WorksheetsTest::headingEntry() {
     QFETCH(QString, typed);
     QFETCH(QString, heading);
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(kExample));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
     fx.start();
     Form8& form = openPrinting(fx);
     fx.dialogs.expectInput(QStringLiteral("Neuer Arbeitsauftrag:"), QStringLiteral("E i n g a b e"),
@@ -187,7 +180,7 @@ void WorksheetsTest::printingNeedsChoiceAndYes() {
     QFETCH(bool, solution);
     QFETCH(bool, chooseAll);
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(kExample));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
     fx.start();
     Form8& form = openPrinting(fx);
     if (chooseAll) {
@@ -209,7 +202,7 @@ void WorksheetsTest::printingNeedsChoiceAndYes() {
 // worksheet with blanks to fill in, the solution sheet with ranks 3, 1, 2 and the pages.
 void WorksheetsTest::exampleSheets() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(kExample));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
     fx.start();
     Form8& form = openPrinting(fx);
     fx.dialogs.expectInput(QStringLiteral("Neuer Arbeitsauftrag:"), QStringLiteral("E i n g a b e"),
@@ -255,7 +248,7 @@ void WorksheetsTest::exampleSheets() {
 // Two identical entries share the ranks 1 and 2; the second rank starts a new line.
 void WorksheetsTest::identicalEntriesGetBothRanks() {
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList({{"Igel", 9}, {"Igel", 9}}));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({{"Igel", 9}, {"Igel", 9}}));
     fx.start();
     Form8& form = openPrinting(fx);
     Fixture::click(form.Befehl4);
@@ -273,7 +266,7 @@ void WorksheetsTest::sixtyEntriesOnSeveralPages() {
     QList<QPair<QString, int>> sixty;
     for (int i = 1; i <= 60; ++i)
         sixty.append({QStringLiteral("Wort%1").arg(i, 2, 10, QLatin1Char('0')), i});
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(sixty));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(sixty));
     fx.start();
     Form8& form = openPrinting(fx);
     Fixture::click(form.Befehl4);
@@ -318,7 +311,7 @@ void WorksheetsTest::withoutPrinterWritesFile() {
     QFETCH(bool, writable);
     QFETCH(QString, message);
     Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordList(kExample));
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
     // An older sheet is replaced only by a complete new one; a folder of that name cannot be.
     if (writable)
         fx.writeFile(kWorksheetFile, "altes Blatt");

@@ -67,3 +67,24 @@ void Fixture::key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers)
 void Fixture::settle() {
     QCoreApplication::processEvents();
 }
+
+QByteArray wordListBytes(const QList<QPair<QString, int>>& entries) {
+    QByteArray bytes;
+    for (const auto& [word, page] : entries)
+        bytes += word.toUtf8() + "\r\n" + QByteArray::number(page) + "\r\n";
+    return bytes;
+}
+
+QByteArray wordListBytes(const QStringList& words) {
+    QList<QPair<QString, int>> entries;
+    for (const QString& word : words)
+        entries.append({word, static_cast<int>(entries.size()) + 1});
+    return wordListBytes(entries);
+}
+
+QByteArray longWordList(int entries) {
+    QByteArray bytes;
+    for (int i = 1; i <= entries; ++i)
+        bytes += "Wort" + QByteArray::number(i) + "\r\n" + QByteArray::number(i % 500 + 1) + "\r\n";
+    return bytes;
+}

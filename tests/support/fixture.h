@@ -8,7 +8,9 @@
 #include "scripted_dialogs.h"
 
 #include <QByteArray>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +56,13 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<MoxApp> app_;
 };
+
+// The bytes of a word-list file: each word, then its page, every line ended by CR LF.
+QByteArray wordListBytes(const QList<QPair<QString, int>>& entries);
+// Each word on a page of its own, counted from 1.
+QByteArray wordListBytes(const QStringList& words);
+// A long list: "Wort1", "Wort2", … on the pages 1 … 500, over and over.
+QByteArray longWordList(int entries);
 
 // Fails the test when a dialog was missing, unexpected or different from the script.
 #define VERIFY_DIALOGS(fixture)                                                                    \
