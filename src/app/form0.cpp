@@ -2,7 +2,9 @@
 
 #include "app/mox_app.h"
 #include "app/moxlabel.h"
+#include "app/selected_word_list.h"
 #include "app/settings.h"
+#include "app/teacher_entries.h"
 #include "exercises/abc_bilder.h"
 #include "exercises/abc_fehlersuche.h"
 #include "exercises/abc_folgen.h"
@@ -21,14 +23,9 @@
 #include "platform/palette.h"
 #include "platform/random.h"
 #include "platform/twips.h"
-#include "print/worksheet_window.h"
 
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QListWidget>
-#include <QShortcut>
-
-#include <cmath>
 
 namespace {
 
@@ -60,8 +57,8 @@ Form0::Form0(MoxApp& app)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     createControls();
+    teacher_ = new TeacherEntries(app_, this, Bezeichnung1, Bezeichnung3);
     wireEntries();
-    addShortcuts();
     orderTabs();
 }
 
@@ -232,14 +229,6 @@ void Form0::wireEntries() {
         Bild15, [](Form9& fehlersuche) { fehlersuche.Bezeichnung5->setText(QStringLiteral("0")); });
 }
 
-void Form0::addShortcuts() {
-    // Keys a child will not press by chance; the password prompt still comes first.
-    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), this);
-    connect(print, &QShortcut::activated, this, &Form0::Bild12_Click);
-    auto* threshold = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
-    connect(threshold, &QShortcut::activated, this, &Form0::Bild14_Click);
-}
-
 void Form0::Form_Load() {
     placeOnScreen(Placement::Centred);
     FileList* wordLists = app_.window<Form3>().Datei1;
@@ -318,44 +307,8 @@ void Form0::Bild9_Click() {
     app_.open(dictionary);
 }
 
-bool Form0::passwordMatches(const QString& prompt) {
-    const QString typed = app_.dialogs().inputBox(prompt, QStringLiteral("Passwort"), QString());
-    return typed == Bezeichnung1->text();
-}
-
-bool Form0::wordListSelected() const {
-    return app_.window<Form3>().Datei1->listIndex() >= 0;
-}
-
-std::optional<WordList> Form0::readSelectedWordList(const QString& title) {
-    std::optional<WordList> wordList = readWordList(app_.window<Form3>().Datei1->selectedPath());
-    if (!wordList) {
-        app_.dialogs().msgBox(QStringLiteral("Die Wörterliste kann nicht gelesen werden!\r"),
-                              MsgBox::OkOnly, title);
-        return std::nullopt;
-    }
-    if (wordList->error == WordListError::TooLarge) {
-        app_.dialogs().msgBox(wordListTooLargeText(), MsgBox::OkOnly, title);
-        return std::nullopt;
-    }
-    return wordList;
-}
-
 void Form0::Bild12_Click() {
-    if (!passwordMatches(QStringLiteral("Erst das Passwort eingeben:")))
-        return;
-    if (!wordListSelected()) {
-        app_.dialogs().msgBox(QStringLiteral("Erst ein Wörterbuch auswählen!\r"), MsgBox::OkOnly,
-                              QStringLiteral("ABC drucken ..."));
-        return;
-    }
-    const std::optional<WordList> wordList =
-        readSelectedWordList(QStringLiteral("ABC drucken ..."));
-    if (!wordList)
-        return;
-    Form8& printing = app_.window<Form8>();
-    printing.fillList(wordList->entries);
-    app_.open(printing);
+    teacher_->printWorksheets();
 }
 
 void Form0::Bild13_Click() {
@@ -376,38 +329,19 @@ void Form0::Bild13_Click() {
 }
 
 void Form0::Bild14_Click() {
-    if (!passwordMatches(QStringLiteral("Erst Passwort eingeben:")))
-        return;
-    double typed = 0;
-    do {
-        typed = textToNumber(app_.dialogs().inputBox(
-            QStringLiteral("Notwendige Punktzahl für die Belohnung (10-100):"),
-            QStringLiteral("Belohnung"), QStringLiteral("30")));
-        if (typed == 0)
-            return;
-    } while (typed < 10 || typed > 100);
-    // Points are whole numbers, so the threshold is too; rounded only once in range, so that
-    // 9.5 or 100.4 are asked again.
-    const double threshold = std::round(typed);
-    if (!Settings::writeThreshold(app_.workDir(), threshold)) {
-        app_.dialogs().msgBox(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
-                                             "werden!\rDie Punktzahl bleibt, wie sie war.\r"),
-                              MsgBox::OkOnly, QStringLiteral("M O X A B C"));
-        return;
-    }
-    Bezeichnung3->setText(bareText(threshold));
+    teacher_->changeThreshold();
 }
 
 void Form0::Bild16_Click() {
     const QString noWords = QStringLiteral("Es sind keine Daten vorhanden!\r");
-    if (!wordListSelected()) {
+    if (!wordListSelected(app_)) {
         app_.dialogs().msgBox(noWords, MsgBox::OkOnly, QStringLiteral("Galgenspiel"));
         return;
     }
     galgen& game = app_.window<galgen>();
     if (game.Liste2->count() == 0) {
         const std::optional<WordList> wordList =
-            readSelectedWordList(QStringLiteral("Galgenspiel"));
+            readSelectedWordList(app_, QStringLiteral("Galgenspiel"));
         if (!wordList)
             return;
         game.Liste2->addItems(wordList->words());
@@ -426,7 +360,7 @@ void Form0::Bild16_Click() {
 }
 
 void Form0::Bild17_Click() {
-    if (!wordListSelected()) {
+    if (!wordListSelected(app_)) {
         app_.dialogs().msgBox(QStringLiteral("Es sind keine Daten vorhanden!\r"), MsgBox::OkOnly,
                               QStringLiteral("Wörterbuch fehlt"));
         return;

@@ -1,15 +1,13 @@
 #pragma once
 
-#include "exercises/word_list.h"
 #include "platform/window.h"
-
-#include <optional>
 
 class ClickLabel;
 class MoxApp;
 class PictureButton;
 class QLabel;
 class Shape;
+class TeacherEntries;
 class SvgPicture;
 
 // The main window: a menu of pictures, the points total and the hidden reward threshold.
@@ -72,19 +70,14 @@ protected:
 private:
     void createControls();
     void wireEntries();
-    void addShortcuts();
     void orderTabs();
     void focusFirstEntry();
     // Hides the main window and shows W; prepare (if any) runs right after the showing.
     template <class W, class Prepare> void openOnClick(PictureButton* picture, Prepare prepare);
     template <class W> void openOnClick(PictureButton* picture);
-    bool passwordMatches(const QString& prompt);
     void readSettings();
-    bool wordListSelected() const;
-    // The word list selected in the dictionary window. Nothing, after telling the teacher or
-    // child in a message box with the given title, when it cannot be read or is too large.
-    std::optional<WordList> readSelectedWordList(const QString& title);
 
     MoxApp& app_;
+    TeacherEntries* teacher_;
     QList<QWidget*> tabOrder_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/points.h"
 #include "app/shared_texts.h"
+#include "platform/program_settings.h"
 #include "platform/window.h"
 
 #include <QDir>
@@ -29,6 +30,7 @@ public:
     RandomSource& random() const { return random_; }
     const QDir& workDir() const { return workDir_; }
     SharedTexts& shared() { return shared_; }
+    ProgramSettings& settings() { return settings_; }
     // The default printer of the system unless another was put in its place.
     Printer& printer() const { return *printer_; }
     void setPrinter(Printer& printer) { printer_ = &printer; }
@@ -64,6 +66,7 @@ private:
     RandomSource& random_;
     QDir workDir_;
     SharedTexts shared_;
+    ProgramSettings settings_;
     std::unique_ptr<Printer> systemPrinter_;
     Printer* printer_;
     std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QSettings>
 
 namespace {
 double fixedTimeOfDay() {
@@ -18,6 +19,11 @@ Fixture::Fixture(std::uint64_t seed)
     Twips::setScale(1.0);
     Q_ASSERT(dir_.isValid());
     printer.setFolder(dir_.filePath(QStringLiteral("gedruckt")));
+    // The program's own settings of this test, never those of the person running it.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       config_.filePath(QStringLiteral("user")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
+                       config_.filePath(QStringLiteral("system")));
 }
 
 Fixture::~Fixture() = default;

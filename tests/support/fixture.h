@@ -52,8 +52,12 @@ public:
     // Printed sheets land in the folder "gedruckt" of the working folder.
     PdfFilePrinter printer;
 
+    // The configuration folders of the program's own settings (QSettings): "user" and "system".
+    QString configPath() const { return config_.path(); }
+
 private:
     QTemporaryDir dir_;
+    QTemporaryDir config_;
     std::unique_ptr<MoxApp> app_;
 };
 

@@ -1,0 +1,71 @@
+#include "app/teacher_entries.h"
+
+#include "app/mox_app.h"
+#include "app/selected_word_list.h"
+#include "app/settings.h"
+#include "platform/dialogs.h"
+#include "platform/numbers.h"
+#include "print/worksheet_window.h"
+
+#include <QKeySequence>
+#include <QLabel>
+#include <QShortcut>
+
+#include <cmath>
+
+TeacherEntries::TeacherEntries(MoxApp& app, QWidget* mainWindow, QLabel* pointsLabel,
+                               QLabel* thresholdLabel)
+    : QObject(mainWindow)
+    , app_(app)
+    , points_(pointsLabel)
+    , threshold_(thresholdLabel) {
+    auto* print = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), mainWindow);
+    connect(print, &QShortcut::activated, this, &TeacherEntries::printWorksheets);
+    auto* threshold = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), mainWindow);
+    connect(threshold, &QShortcut::activated, this, &TeacherEntries::changeThreshold);
+}
+
+bool TeacherEntries::passwordMatches(const QString& prompt) {
+    const QString typed = app_.dialogs().inputBox(prompt, QStringLiteral("Passwort"), QString());
+    return typed == points_->text();
+}
+
+void TeacherEntries::printWorksheets() {
+    if (!passwordMatches(QStringLiteral("Erst das Passwort eingeben:")))
+        return;
+    if (!wordListSelected(app_)) {
+        app_.dialogs().msgBox(QStringLiteral("Erst ein Wörterbuch auswählen!\r"), MsgBox::OkOnly,
+                              QStringLiteral("ABC drucken ..."));
+        return;
+    }
+    const std::optional<WordList> wordList =
+        readSelectedWordList(app_, QStringLiteral("ABC drucken ..."));
+    if (!wordList)
+        return;
+    Form8& printing = app_.window<Form8>();
+    printing.fillList(wordList->entries);
+    app_.open(printing);
+}
+
+void TeacherEntries::changeThreshold() {
+    if (!passwordMatches(QStringLiteral("Erst Passwort eingeben:")))
+        return;
+    double typed = 0;
+    do {
+        typed = textToNumber(app_.dialogs().inputBox(
+            QStringLiteral("Notwendige Punktzahl für die Belohnung (10-100):"),
+            QStringLiteral("Belohnung"), QStringLiteral("30")));
+        if (typed == 0)
+            return;
+    } while (typed < 10 || typed > 100);
+    // Points are whole numbers, so the threshold is too; rounded only once in range, so that
+    // 9.5 or 100.4 are asked again.
+    const double threshold = std::round(typed);
+    if (!Settings::writeThreshold(app_.workDir(), threshold)) {
+        app_.dialogs().msgBox(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
+                                             "werden!\rDie Punktzahl bleibt, wie sie war.\r"),
+                              MsgBox::OkOnly, QStringLiteral("M O X A B C"));
+        return;
+    }
+    threshold_->setText(bareText(threshold));
+}
