@@ -1,6 +1,7 @@
 #include "platform/window.h"
 
 #include "platform/accessibility.h"
+#include "platform/click_guard.h"
 #include "platform/focus_ring.h"
 #include "platform/twips.h"
 
@@ -15,6 +16,7 @@ bool g_programEnding = false;
 MoxWindow::MoxWindow(QWidget* parent)
     : QWidget(parent) {
     Accessibility::install();
+    ClickGuard::install();
     setAutoFillBackground(true);
     new FocusRing(this);
 }
