@@ -123,24 +123,13 @@ void Form9::showEvent(QShowEvent* event) {
 }
 
 void Form9::keyPressEvent(QKeyEvent* event) {
-    if (isPlainKey(*event)) {
-        switch (event->key()) {
-        case Qt::Key_R:
-            Befehl2->click();
+    // Enter presses a focused decision as it does the pictures. Letters decide nothing: in a
+    // row of letters a typed letter means a letter.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && isPlainKey(*event)) {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+            focused->click();
             return;
-        case Qt::Key_F:
-            Befehl1->click();
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Enter presses a focused decision as it does the pictures.
-            if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
-                focused->click();
-                return;
-            }
-            break;
-        default:
-            break;
         }
     }
     MoxWindow::keyPressEvent(event);

@@ -22,15 +22,6 @@ const QString kFont = QStringLiteral("Comic Sans MS");
 constexpr int kWordTop = 240;
 constexpr int kWordPitch = 720;
 
-// The place of a word among the five when key is one of 1 … 5, else -1.
-int wordIndexForKey(const QKeyEvent& event) {
-    const Qt::KeyboardModifiers shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (event.isAutoRepeat() || (event.modifiers() & shortcut))
-        return -1;
-    const int key = event.key();
-    return key >= Qt::Key_1 && key < Qt::Key_1 + Form7::WordCount ? key - Qt::Key_1 : -1;
-}
-
 bool isChooseKey(const QKeyEvent& event) {
     const int key = event.key();
     return !event.isAutoRepeat() &&
@@ -123,10 +114,6 @@ void Form7::showEvent(QShowEvent* event) {
 void Form7::keyPressEvent(QKeyEvent* event) {
     const auto shown = words();
     const auto focused = std::find(shown.begin(), shown.end(), focusWidget());
-    if (const int index = wordIndexForKey(*event); index >= 0) {
-        Bezeichnung_Click(shown[static_cast<size_t>(index)]);
-        return;
-    }
     if (focused != shown.end()) {
         if (isChooseKey(*event)) {
             Bezeichnung_Click(*focused);

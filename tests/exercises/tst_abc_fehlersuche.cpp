@@ -172,16 +172,22 @@ void AbcFehlersucheTest::decisions() {
 void AbcFehlersucheTest::keysDecide_data() {
     QTest::addColumn<QList<int>>("keys");
     QTest::addColumn<bool>("saysRight");
-    QTest::newRow("R") << QList<int>{Qt::Key_R} << true;
-    QTest::newRow("F") << QList<int>{Qt::Key_F} << false;
-    QTest::newRow("Space on falsch") << QList<int>{Qt::Key_Space} << false;
-    QTest::newRow("Tab, Space on richtig") << QList<int>{Qt::Key_Tab, Qt::Key_Space} << true;
-    QTest::newRow("Tab, Return on richtig") << QList<int>{Qt::Key_Tab, Qt::Key_Return} << true;
+    QTest::addColumn<QString>("counter");
+    // In a row of letters a typed letter means a letter, never a decision.
+    QTest::newRow("R decides nothing") << QList<int>{Qt::Key_R} << true << "0";
+    QTest::newRow("F decides nothing") << QList<int>{Qt::Key_F} << false << "0";
+    QTest::newRow("Space on falsch") << QList<int>{Qt::Key_Space} << false << "1";
+    QTest::newRow("Tab, Space on richtig") << QList<int>{Qt::Key_Tab, Qt::Key_Space} << true << "1";
+    QTest::newRow("Tab, Return on richtig")
+        << QList<int>{Qt::Key_Tab, Qt::Key_Return} << true << "1";
+    QTest::newRow("Right, Return on richtig")
+        << QList<int>{Qt::Key_Right, Qt::Key_Return} << true << "1";
 }
 
 void AbcFehlersucheTest::keysDecide() {
     QFETCH(QList<int>, keys);
     QFETCH(bool, saysRight);
+    QFETCH(QString, counter);
     Fixture fx;
     fx.start();
     Form9& form = openFehlersuche(fx);
@@ -189,7 +195,7 @@ void AbcFehlersucheTest::keysDecide() {
     for (const int key : keys)
         Fixture::key(form.focusWidget(), Qt::Key(key));
     VERIFY_DIALOGS(fx);
-    QCOMPARE(form.Bezeichnung5->text(), QStringLiteral("1"));
+    QCOMPARE(form.Bezeichnung5->text(), counter);
 }
 
 void AbcFehlersucheTest::tenthNetRightDecisionPaysTwoPoints() {
