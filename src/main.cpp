@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "app/working_folder.h"
 #include "platform/dialogs.h"
+#include "platform/program_settings.h"
 #include "platform/random.h"
 
 #include <QApplication>
@@ -31,12 +32,16 @@ int main(int argc, char* argv[]) {
     prepareApplication();
     QApplication::setDesktopFileName(QStringLiteral(MOXABC_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/" MOXABC_APP_ID ".svg")));
+    ProgramSettings settings;
+    for (const QString& problem : settings.problems())
+        std::fprintf(stderr, "moxabc: %s\n", problem.toLocal8Bit().constData());
     QtDialogs dialogs;
-    const QString folder = WorkingFolder::location(QProcessEnvironment::systemEnvironment());
+    const WorkingFolder::Choice folder =
+        WorkingFolder::choose(QProcessEnvironment::systemEnvironment(), settings);
     if (!WorkingFolder::enter(folder, sampleFolder(), dialogs))
         return 1;
     TimeSeededRandom random;
-    MoxApp app(dialogs, random, QDir::current());
+    MoxApp app(dialogs, random, QDir::current(), settings);
     app.start();
     return QApplication::exec();
 }

@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir)
+MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir,
+               ProgramSettings& settings)
     : dialogs_(dialogs)
     , random_(random)
     , workDir_(workDir)
+    , settings_(settings)
     , systemPrinter_(std::make_unique<SystemPrinter>(workDir))
     , printer_(systemPrinter_.get()) {}
 

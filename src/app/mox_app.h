@@ -21,7 +21,7 @@ class RandomSource;
 // shared texts, and the windows themselves, each created on first use.
 class MoxApp {
 public:
-    MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir);
+    MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir, ProgramSettings& settings);
     ~MoxApp();
     MoxApp(const MoxApp&) = delete;
     MoxApp& operator=(const MoxApp&) = delete;
@@ -66,7 +66,7 @@ private:
     RandomSource& random_;
     QDir workDir_;
     SharedTexts shared_;
-    ProgramSettings settings_;
+    ProgramSettings& settings_;
     std::unique_ptr<Printer> systemPrinter_;
     Printer* printer_;
     std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;

@@ -5,6 +5,7 @@
 #include "app/settings.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
+#include "platform/write_access.h"
 #include "print/worksheet_window.h"
 
 #include <QKeySequence>
@@ -50,6 +51,11 @@ void TeacherEntries::printWorksheets() {
 void TeacherEntries::changeThreshold() {
     if (!passwordMatches(QStringLiteral("Erst Passwort eingeben:")))
         return;
+    const QString title = QStringLiteral("M O X A B C");
+    // Asked before the new value, so that nobody types one that could not be kept.
+    if (!WriteAccess::allowed(app_.dialogs(), app_.workDir().absolutePath(),
+                              QStringLiteral("Die Punktzahl bleibt, wie sie war.\r"), title))
+        return;
     double typed = 0;
     do {
         typed = textToNumber(app_.dialogs().inputBox(
@@ -64,7 +70,7 @@ void TeacherEntries::changeThreshold() {
     if (!Settings::writeThreshold(app_.workDir(), threshold)) {
         app_.dialogs().msgBox(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
                                              "werden!\rDie Punktzahl bleibt, wie sie war.\r"),
-                              MsgBox::OkOnly, QStringLiteral("M O X A B C"));
+                              MsgBox::OkOnly, title);
         return;
     }
     threshold_->setText(bareText(threshold));

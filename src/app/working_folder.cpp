@@ -1,6 +1,8 @@
 #include "app/working_folder.h"
 
 #include "platform/dialogs.h"
+#include "platform/program_settings.h"
+#include "platform/write_access.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,54 +62,74 @@ QString seed(const fs::path& folder, const QString& samples) {
     return {};
 }
 
-QString failureMessage(const QString& folder, const QString& reason) {
+QString failureMessage(const WorkingFolder::Choice& choice, const QString& reason) {
+    const QString remedy =
+        choice.origin == WorkingFolder::Choice::Origin::Class
+            ? QStringLiteral("Der Ordner ist für alle Benutzer in %1 unter [Klasse] eingetragen.")
+                  .arg(choice.namedIn)
+            : QStringLiteral("Ein anderer Ordner lässt sich mit der Umgebungsvariablen MOXABC_HOME "
+                             "wählen.");
     return QStringLiteral("MOX-ABC kann seinen Ordner für die Wortlisten und Einstellungen nicht "
-                          "benutzen:\r%1\r\r%2\r\rEin anderer Ordner lässt sich mit der "
-                          "Umgebungsvariablen MOXABC_HOME wählen.")
-        .arg(folder, reason);
+                          "benutzen:\r%1\r\r%2\r\r%3")
+        .arg(choice.folder, reason, remedy);
 }
 } // namespace
 
 namespace WorkingFolder {
 
-QString location(const QProcessEnvironment& environment) {
+Choice choose(const QProcessEnvironment& environment, const ProgramSettings& settings) {
     const QString own = environment.value(QStringLiteral("MOXABC_HOME"));
     if (!own.isEmpty())
-        return QDir::cleanPath(QDir(own).absolutePath());
+        return {QDir::cleanPath(QDir(own).absolutePath()), Choice::Origin::Environment, {}};
+    if (!settings.classFolder().isEmpty())
+        return {settings.classFolder(), Choice::Origin::Class, settings.classFolderFile()};
     // Only an absolute XDG_DATA_HOME counts; a relative one would move with the current folder.
     const QString data = environment.value(QStringLiteral("XDG_DATA_HOME"));
     if (QDir::isAbsolutePath(data))
-        return QDir::cleanPath(data + QStringLiteral("/moxabc"));
+        return {QDir::cleanPath(data + QStringLiteral("/moxabc")), Choice::Origin::User, {}};
     QString home = environment.value(QStringLiteral("HOME"));
     if (home.isEmpty())
         home = QDir::rootPath();
-    return QDir::cleanPath(home + QStringLiteral("/.local/share/moxabc"));
+    return {
+        QDir::cleanPath(home + QStringLiteral("/.local/share/moxabc")), Choice::Origin::User, {}};
 }
 
-QString prepare(const QString& folder, const QString& samples) {
-    const fs::path path = nativePath(folder);
+QString prepare(const Choice& choice, const QString& samples) {
+    const fs::path path = nativePath(choice.folder);
     std::error_code error;
-    fs::create_directories(path, error);
-    if (!error && !fs::is_directory(path, error))
-        error = std::make_error_code(std::errc::not_a_directory);
-    if (error)
-        return QStringLiteral("Der Ordner lässt sich nicht anlegen. %1").arg(why(error));
-    if (::access(path.c_str(), W_OK | X_OK) != 0)
-        return QStringLiteral("In den Ordner lässt sich nicht schreiben. %1")
+    if (choice.origin == Choice::Origin::Class) {
+        // Made by whoever sets up the class, with the rights the teacher and the children need.
+        if (!fs::exists(path, error))
+            return QStringLiteral("Den Ordner gibt es nicht.");
+        if (!fs::is_directory(path, error))
+            return QStringLiteral("An seiner Stelle liegt eine Datei.");
+    } else {
+        fs::create_directories(path, error);
+        if (!error && !fs::is_directory(path, error))
+            error = std::make_error_code(std::errc::not_a_directory);
+        if (error)
+            return QStringLiteral("Der Ordner lässt sich nicht anlegen. %1").arg(why(error));
+    }
+    if (::access(path.c_str(), R_OK | X_OK) != 0)
+        return QStringLiteral("Der Ordner lässt sich nicht lesen. %1")
             .arg(why(std::error_code(errno, std::generic_category())));
     const bool empty = fs::is_empty(path, error);
     if (error)
         return QStringLiteral("Der Ordner lässt sich nicht lesen. %1").arg(why(error));
-    return empty ? seed(path, samples) : QString();
+    // A read-only folder that holds nothing yet stays empty: the program starts without a word
+    // list, and says that the settings file is missing.
+    if (!empty || !WriteAccess::folderWritable(choice.folder))
+        return {};
+    return seed(path, samples);
 }
 
-bool enter(const QString& folder, const QString& samples, Dialogs& dialogs) {
-    QString reason = prepare(folder, samples);
-    if (reason.isEmpty() && !QDir::setCurrent(folder))
+bool enter(const Choice& choice, const QString& samples, Dialogs& dialogs) {
+    QString reason = prepare(choice, samples);
+    if (reason.isEmpty() && !QDir::setCurrent(choice.folder))
         reason = QStringLiteral("Der Ordner lässt sich nicht öffnen.");
     if (reason.isEmpty())
         return true;
-    dialogs.msgBox(failureMessage(folder, reason), MsgBox::OkOnly, kTitle);
+    dialogs.msgBox(failureMessage(choice, reason), MsgBox::OkOnly, kTitle);
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/write_access.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -70,6 +72,8 @@ PrintOutcome SystemPrinter::print(const PrintJob& job) {
     if (available && printOnDefaultPrinter(job))
         return {PrintOutcome::Result::Printed, {}};
     const QString path = fileFolder_.absoluteFilePath(job.fileName());
+    if (!WriteAccess::folderWritable(fileFolder_.absolutePath()))
+        return {PrintOutcome::Result::FolderReadOnly, path};
     if (!writePdf(job, path))
         return {PrintOutcome::Result::Failed, path};
     return {available ? PrintOutcome::Result::SavedPrinterFailed

@@ -13,6 +13,7 @@ struct PrintOutcome {
         Printed,
         SavedNoPrinter,     // no printer is set up: written as a file instead
         SavedPrinterFailed, // the printer failed: written as a file instead
+        FolderReadOnly,     // not printed, and the folder for the file cannot be written
         Failed,             // neither printed nor written
     };
     Result result = Result::Printed;
@@ -33,7 +34,8 @@ bool paintJob(const PrintJob& job, QPagedPaintDevice& device);
 bool writePdf(const PrintJob& job, const QString& path);
 
 // The default printer of the system. When there is none, or it fails, the document is
-// written as a PDF into the given folder, under the job's file name.
+// written as a PDF into the given folder, under the job's file name, unless the folder is
+// read-only.
 class SystemPrinter : public Printer {
 public:
     explicit SystemPrinter(const QDir& fileFolder);

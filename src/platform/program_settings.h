@@ -1,19 +1,62 @@
 #pragma once
 
-#include <QSettings>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
 
 // The program's own settings, kept apart from MOXABC.INI (which holds the reward threshold and
-// nothing else): what a user chooses for themselves, over what an administrator sets once for
-// every account. INI files read through QSettings: the user's in the user's configuration folder
-// (~/.config/moxabc/moxabc.conf) over the system's (/etc/xdg/moxabc/moxabc.conf).
+// nothing else), in INI files: the user's own (~/.config/moxabc/moxabc.conf) over the ones an
+// administrator sets once for every account (/etc/xdg/moxabc/moxabc.conf, or moxabc/moxabc.conf
+// in each folder of XDG_CONFIG_DIRS, the first folder first).
+//
+// The class setup, group [Klasse], belongs to the administrator alone: a user's own file cannot
+// change it, so that a child's account cannot switch kiosk use off or move the class folder.
+// What cannot be used (an unknown key, a bad value, a damaged or unreadable file) is left out
+// and named in problems(), one line each; the program starts all the same.
 class ProgramSettings {
 public:
-    ProgramSettings();
+    struct Files {
+        QString user;
+        QStringList system; // the most important first
+    };
+    // Where the files lie: under XDG_CONFIG_HOME (else ~/.config) and under each folder of
+    // XDG_CONFIG_DIRS (else /etc/xdg); relative folders count as not set.
+    static Files filesFor(const QProcessEnvironment& environment);
 
-    // Reading aloud; on unless the user switched it off.
+    explicit ProgramSettings(
+        const Files& files = filesFor(QProcessEnvironment::systemEnvironment()));
+
+    // Reading aloud; on unless the user (or, for every account, the administrator) switched it
+    // off.
     bool speechOn() const;
-    void setSpeechOn(bool on);
+    // Stored in the user's own file; false when that could not be written.
+    bool setSpeechOn(bool on);
+
+    // The folder every account shares for word lists and settings; empty when none is set.
+    QString classFolder() const { return classFolder_; }
+    // The file that names the class folder.
+    QString classFolderFile() const { return classFolderFile_; }
+    // Kiosk use: the program cannot be ended or minimised by a child.
+    bool kiosk() const { return kiosk_.value_or(false); }
+
+    // What was left out, one line each: the file, then what and why, in German.
+    const QStringList& problems() const { return problems_; }
 
 private:
-    mutable QSettings settings_;
+    enum class Scope { User, System };
+    void read(const QString& path, Scope scope);
+    void reportLinesWithoutValue(const QString& path, const QString& text);
+    void take(const QString& path, const QString& key, const QVariant& value, Scope scope);
+    void report(const QString& path, const QString& text);
+
+    QString userFile_;
+    std::optional<bool> userSpeech_;
+    std::optional<bool> systemSpeech_;
+    QString classFolder_;
+    QString classFolderFile_;
+    std::optional<bool> kiosk_;
+    QStringList problems_;
 };

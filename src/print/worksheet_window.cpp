@@ -7,6 +7,7 @@
 #include "platform/palette.h"
 #include "platform/printer.h"
 #include "platform/twips.h"
+#include "platform/write_access.h"
 #include "print/worksheets.h"
 
 #include <QFileInfo>
@@ -180,6 +181,13 @@ void Form8::print(const PrintJob& job, const QString& sheet) {
         app_.dialogs().msgBox(QStringLiteral("Der Drucker meldet einen Fehler.\r") + sheet +
                                   QStringLiteral(" steht jetzt in der ") + where,
                               MsgBox::OkOnly, kPrintTitle);
+        return;
+    case PrintOutcome::Result::FolderReadOnly:
+        app_.dialogs().msgBox(
+            QStringLiteral("Es ist kein Drucker bereit.\r") +
+                WriteAccess::readOnlyMessage(file.absolutePath(),
+                                             sheet + QStringLiteral(" wird nicht gespeichert.\r")),
+            MsgBox::OkOnly, kPrintTitle);
         return;
     case PrintOutcome::Result::Failed:
         app_.dialogs().msgBox(sheet + QStringLiteral(" konnte weder gedruckt noch als ") + where +

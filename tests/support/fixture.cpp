@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QSettings>
 
 namespace {
 double fixedTimeOfDay() {
@@ -20,10 +19,8 @@ Fixture::Fixture(std::uint64_t seed)
     Q_ASSERT(dir_.isValid());
     printer.setFolder(dir_.filePath(QStringLiteral("gedruckt")));
     // The program's own settings of this test, never those of the person running it.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       config_.filePath(QStringLiteral("user")));
-    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope,
-                       config_.filePath(QStringLiteral("system")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.filePath(QStringLiteral("user"))));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(config_.filePath(QStringLiteral("system"))));
 }
 
 Fixture::~Fixture() = default;
@@ -49,8 +46,22 @@ void Fixture::start() {
     startWithoutSettings();
 }
 
+void Fixture::writeProgramSettings(const QString& scope, const QByteArray& bytes) {
+    const QString folder = config_.filePath(scope + QStringLiteral("/moxabc"));
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/moxabc.conf"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the %s settings", qPrintable(scope));
+}
+
 void Fixture::startWithoutSettings() {
-    app_ = std::make_unique<MoxApp>(dialogs, random, QDir(dir_.path()));
+    startIn(dir_.path());
+}
+
+void Fixture::startIn(const QString& folder) {
+    app_.reset();
+    settings_ = std::make_unique<ProgramSettings>();
+    app_ = std::make_unique<MoxApp>(dialogs, random, QDir(folder), *settings_);
     app_->setPrinter(printer);
     app_->start();
     settle();

@@ -4,6 +4,7 @@
 #include "app/mox_app.h"
 #include "pdf_printer.h"
 #include "platform/controls.h"
+#include "platform/program_settings.h"
 #include "platform/random.h"
 #include "scripted_dialogs.h"
 
@@ -33,6 +34,8 @@ public:
     // wrote one (or asked for none), so that no start-up message is due.
     void start();
     void startWithoutSettings();
+    // As startWithoutSettings, with folder as the working folder (a view of path(), say).
+    void startIn(const QString& folder);
 
     MoxApp& app() { return *app_; }
     Form0& main() { return app_->mainWindow(); }
@@ -52,12 +55,15 @@ public:
     // Printed sheets land in the folder "gedruckt" of the working folder.
     PdfFilePrinter printer;
 
-    // The configuration folders of the program's own settings (QSettings): "user" and "system".
+    // The configuration folders of the program's own settings: "user" and "system".
     QString configPath() const { return config_.path(); }
+    // Writes the settings file of scope "user" or "system", read when the program starts.
+    void writeProgramSettings(const QString& scope, const QByteArray& bytes);
 
 private:
     QTemporaryDir dir_;
     QTemporaryDir config_;
+    std::unique_ptr<ProgramSettings> settings_;
     std::unique_ptr<MoxApp> app_;
 };
 
