@@ -2,6 +2,7 @@
 
 #include "app/mox_app.h"
 #include "app/moxlabel.h"
+#include "app/program_end.h"
 #include "app/selected_word_list.h"
 #include "app/settings.h"
 #include "app/teacher_entries.h"
@@ -58,6 +59,7 @@ Form0::Form0(MoxApp& app)
                    Qt::WindowCloseButtonHint);
     createControls();
     teacher_ = new TeacherEntries(app_, this, Bezeichnung1, Bezeichnung3);
+    end_ = new ProgramEnd(app_, *teacher_, this, app_.settings().kiosk());
     wireEntries();
     orderTabs();
 }
@@ -262,10 +264,7 @@ void Form0::closeRequested() {
 }
 
 void Form0::Bild2_Click() {
-    const int answer = app_.dialogs().msgBox(QStringLiteral("Dieses Programm jetzt beenden?\r"),
-                                             MsgBox::YesNoQuestion, kTitle);
-    if (answer == MsgBox::Yes)
-        app_.endProgram();
+    end_->ask();
 }
 
 void Form0::Bild4_Click() {

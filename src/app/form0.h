@@ -5,6 +5,7 @@
 class ClickLabel;
 class MoxApp;
 class PictureButton;
+class ProgramEnd;
 class QLabel;
 class Shape;
 class TeacherEntries;
@@ -79,5 +80,6 @@ private:
 
     MoxApp& app_;
     TeacherEntries* teacher_;
+    ProgramEnd* end_;
     QList<QWidget*> tabOrder_;
 };

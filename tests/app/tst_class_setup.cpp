@@ -69,6 +69,10 @@ private slots:
     void readOnlyFolderStartsAndPlays();
     void thresholdRefusedInReadOnlyFolder();
     void worksheetFileRefusedInReadOnlyFolder();
+    void endInKioskUse_data();
+    void endInKioskUse();
+    void minimisingInKioskUse_data();
+    void minimisingInKioskUse();
 };
 
 void ClassSetupTest::readOnlyFolderStartsAndPlays() {
@@ -130,6 +134,84 @@ void ClassSetupTest::worksheetFileRefusedInReadOnlyFolder() {
     VERIFY_DIALOGS(fx);
     QVERIFY(printing.isVisible());
     QCOMPARE(contents(fx.path()), room.before);
+}
+
+enum class EndBy { Picture, Caption, WindowClose };
+
+void ClassSetupTest::endInKioskUse_data() {
+    QTest::addColumn<bool>("kiosk");
+    QTest::addColumn<EndBy>("by");
+    QTest::addColumn<QString>("password"); // a null text: no password prompt is due
+    QTest::addColumn<int>("answer");       // 0: no question is due
+    QTest::newRow("off: picture asks at once")
+        << false << EndBy::Picture << QString() << int(MsgBox::Yes);
+    QTest::newRow("off: closing asks at once")
+        << false << EndBy::WindowClose << QString() << int(MsgBox::No);
+    QTest::newRow("kiosk: password, then yes")
+        << true << EndBy::Picture << QStringLiteral("7") << int(MsgBox::Yes);
+    QTest::newRow("kiosk: password, then no")
+        << true << EndBy::Caption << QStringLiteral("7") << int(MsgBox::No);
+    QTest::newRow("kiosk: wrong password ends silently")
+        << true << EndBy::Caption << QStringLiteral(" 7") << 0;
+    QTest::newRow("kiosk: cancel ends silently")
+        << true << EndBy::WindowClose << QStringLiteral("") << 0;
+    QTest::newRow("kiosk: closing needs the password too")
+        << true << EndBy::WindowClose << QStringLiteral("7") << int(MsgBox::Yes);
+}
+
+void ClassSetupTest::endInKioskUse() {
+    QFETCH(bool, kiosk);
+    QFETCH(EndBy, by);
+    QFETCH(QString, password);
+    QFETCH(int, answer);
+    Fixture fx;
+    fx.writeProgramSettings(QStringLiteral("system"),
+                            kiosk ? "[Klasse]\nKiosk=true\n" : "[Klasse]\nKiosk=false\n");
+    // A child's own file cannot switch it off.
+    fx.writeProgramSettings(QStringLiteral("user"), "[Klasse]\nKiosk=false\n");
+    fx.start();
+    fx.setPoints(QStringLiteral("7"));
+    if (!password.isNull())
+        fx.dialogs.expectInput(QStringLiteral("Erst das Passwort eingeben:"),
+                               QStringLiteral("Passwort"), QString(), password);
+    if (answer != 0)
+        fx.dialogs.expectMessage(QStringLiteral("Dieses Programm jetzt beenden?\r"),
+                                 QStringLiteral("M O X - A B C"), MsgBox::YesNoQuestion, answer);
+    switch (by) {
+    case EndBy::Picture:
+        Fixture::click(fx.main().Bild2);
+        break;
+    case EndBy::Caption:
+        Fixture::click(fx.main().Bezeichnung4);
+        break;
+    case EndBy::WindowClose:
+        fx.main().close();
+        break;
+    }
+    VERIFY_DIALOGS(fx);
+    const bool ended = answer == MsgBox::Yes;
+    QCOMPARE(fx.app().hasEnded(), ended);
+    QCOMPARE(fx.main().isVisible(), !ended);
+    QCOMPARE(fx.points(), QStringLiteral("7"));
+}
+
+void ClassSetupTest::minimisingInKioskUse_data() {
+    QTest::addColumn<bool>("kiosk");
+    QTest::newRow("off") << false;
+    QTest::newRow("kiosk") << true;
+}
+
+void ClassSetupTest::minimisingInKioskUse() {
+    QFETCH(bool, kiosk);
+    Fixture fx;
+    if (kiosk)
+        fx.writeProgramSettings(QStringLiteral("system"), "[Klasse]\nKiosk=true\n");
+    fx.start();
+    QCOMPARE(bool(fx.main().windowFlags() & Qt::WindowMinimizeButtonHint), !kiosk);
+    fx.main().showMinimized();
+    Fixture::settle();
+    QCOMPARE(fx.main().isMinimized(), !kiosk);
+    QVERIFY(fx.main().isVisible());
 }
 
 QTEST_MAIN(ClassSetupTest)
