@@ -17,6 +17,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # the fonts the windows are drawn with are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-comic-neue, fonts-dejavu-core")
+# Qt's print and preview dialogs in German; without it they speak English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ABC exercises for children - ABC-Übungen für Kinder")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[MOX-ABC helps children of six to nine years learn the German alphabet
 with short exercises: sorting letters and words into ABC order, finding

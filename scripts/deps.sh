@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # desktop-file-utils and appstream check the installed menu entry and software-centre data;
-# poppler-utils: the print tests read the printed sheets back with pdftotext.
+# poppler-utils: the print tests read the printed sheets back with pdftotext;
+# qt6-translations-l10n: Qt's own print and preview dialogs in German.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream poppler-utils "$@")
+          fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream poppler-utils qt6-translations-l10n "$@")
 
 missing=()
 for package in "${packages[@]}"; do

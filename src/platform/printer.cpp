@@ -10,16 +10,20 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
-namespace {
-
-// A4 with room to hold the sheet; the sheets leave their own margin at the left (their texts
-// start at column 8).
+// The sheets leave their own margin at the left (their texts start at column 8).
 QPageLayout pdfPageLayout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(8, 12, 8, 12),
                        QPageLayout::Millimeter);
 }
 
-} // namespace
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageLayout(pdfPageLayout());
+    printer->setCreator(QStringLiteral("MOX-ABC"));
+    return printer;
+}
 
 bool paintJob(const PrintJob& job, QPagedPaintDevice& device) {
     QPainter painter;
@@ -79,6 +83,15 @@ PrintOutcome SystemPrinter::print(const PrintJob& job) {
     return {available ? PrintOutcome::Result::SavedPrinterFailed
                       : PrintOutcome::Result::SavedNoPrinter,
             path};
+}
+
+std::unique_ptr<QPrinter> SystemPrinter::previewPrinter(const PrintJob& job) const {
+    if (!hasDefaultPrinter())
+        return pdfPrinter(fileFolder_.absoluteFilePath(job.fileName()));
+    auto printer =
+        std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    printer->setDocName(job.title());
+    return printer;
 }
 
 bool SystemPrinter::hasDefaultPrinter() const {

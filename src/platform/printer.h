@@ -5,7 +5,11 @@
 #include <QDir>
 #include <QString>
 
+#include <memory>
+
+class QPageLayout;
 class QPagedPaintDevice;
+class QPrinter;
 
 // What became of a print job.
 struct PrintOutcome {
@@ -25,7 +29,15 @@ class Printer {
 public:
     virtual ~Printer() = default;
     virtual PrintOutcome print(const PrintJob& job) = 0;
+    // A printer set up as print() would print, for a preview of the job to lay its pages out on
+    // and to print from: the default printer, or a PDF file in the folder print() writes into.
+    virtual std::unique_ptr<QPrinter> previewPrinter(const PrintJob& job) const = 0;
 };
+
+// The page of the PDF files: A4, with room to hold the sheet.
+QPageLayout pdfPageLayout();
+// A printer that writes the job as a PDF file at path, on the page of pdfPageLayout().
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path);
 
 // Paints the job onto the pages of the device. A document wider than the page is printed a
 // little smaller rather than cut off at the edge.
@@ -41,6 +53,7 @@ public:
     explicit SystemPrinter(const QDir& fileFolder);
 
     PrintOutcome print(const PrintJob& job) override;
+    std::unique_ptr<QPrinter> previewPrinter(const PrintJob& job) const override;
 
 protected:
     virtual bool hasDefaultPrinter() const;

@@ -8,6 +8,7 @@
 #include "platform/printer.h"
 #include "platform/twips.h"
 #include "platform/write_access.h"
+#include "print/sheet_preview.h"
 #include "print/worksheets.h"
 
 #include <QFileInfo>
@@ -25,7 +26,8 @@ Form8::Form8(MoxApp& app)
     : app_(app) {
     setWindowTitle(QStringLiteral("A B C - Übung drucken . . ."));
     setBackgroundColor(QColor(255, 250, 235));
-    setClientSize(6015, 5040);
+    // Below the given buttons, room for one more: the preview.
+    setClientSize(6015, 5340);
 
     Liste1 = new QListWidget(this);
     Liste1->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -50,6 +52,7 @@ Form8::Form8(MoxApp& app)
     Befehl2 = button(QStringLiteral("Drucken"), 2160, &Form8::Befehl2_Click);
     Befehl5 = button(QStringLiteral("Lösung"), 2760, &Form8::Befehl5_Click);
     Befehl6 = button(QStringLiteral("Blatteintrag"), 3360, &Form8::Befehl6_Click);
+    Befehl7 = button(QStringLiteral("Vorschau"), 4680, &Form8::Befehl7_Click);
 
     Bezeichnung3 = new QLabel(QStringLiteral("W o r t b e d e u t u n g"), this);
     Bezeichnung3->setTextFormat(Qt::PlainText);
@@ -135,14 +138,17 @@ QList<WordEntry> Form8::chosenEntries() const {
     return entries;
 }
 
+bool Form8::anythingChosen() {
+    if (!Liste1->selectionModel()->selectedRows().isEmpty())
+        return true;
+    app_.dialogs().msgBox(QStringLiteral("Es sind keine Daten ausgewählt!\r"), MsgBox::OkOnly,
+                          kPrintTitle);
+    return false;
+}
+
 bool Form8::confirmPrinting(const QString& question) {
-    if (Liste1->selectionModel()->selectedRows().isEmpty()) {
-        app_.dialogs().msgBox(QStringLiteral("Es sind keine Daten ausgewählt!\r"), MsgBox::OkOnly,
-                              kPrintTitle);
-        return false;
-    }
-    return app_.dialogs().msgBox(question, MsgBox::YesNoQuestion,
-                                 QStringLiteral("M O X - A B C")) != MsgBox::No;
+    return anythingChosen() && app_.dialogs().msgBox(question, MsgBox::YesNoQuestion,
+                                                     QStringLiteral("M O X - A B C")) != MsgBox::No;
 }
 
 void Form8::Befehl2_Click() {
@@ -161,6 +167,17 @@ void Form8::Befehl5_Click() {
     Liste2->addItems(sorted);
     print(Worksheets::solutionSheet(Bezeichnung3->text(), chosen, sorted),
           QStringLiteral("Das Lösungsblatt"));
+}
+
+void Form8::Befehl7_Click() {
+    if (!anythingChosen())
+        return;
+    const QList<WordEntry> chosen = chosenEntries();
+    const QString heading = Bezeichnung3->text();
+    SheetPreview preview({Worksheets::worksheet(heading, chosen),
+                          Worksheets::solutionSheet(heading, chosen, Worksheets::abcOrder(chosen))},
+                         app_.printer(), this);
+    preview.dialog().exec();
 }
 
 void Form8::print(const PrintJob& job, const QString& sheet) {

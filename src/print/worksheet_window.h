@@ -25,6 +25,7 @@ public:
     QPushButton* Befehl4; // "alle wählen"
     QPushButton* Befehl5; // "Lösung"
     QPushButton* Befehl6; // "Blatteintrag"
+    QPushButton* Befehl7; // "Vorschau"
     QLabel* Bezeichnung1; // number of entries
     QLabel* Bezeichnung2; // number chosen
     QLabel* Bezeichnung3; // heading of the middle column
@@ -38,6 +39,8 @@ public:
     void Befehl4_Click();
     void Befehl5_Click();
     void Befehl6_Click();
+    // Both sheets of the chosen entries on screen, to print or save from there.
+    void Befehl7_Click();
     void Liste1_Click();
 
 protected:
@@ -48,6 +51,8 @@ protected:
 private:
     void showChosenCount(qsizetype count);
     QList<WordEntry> chosenEntries() const;
+    // False, after saying so, when nothing is chosen.
+    bool anythingChosen();
     // False, after saying so, when nothing is chosen or the teacher answers No.
     bool confirmPrinting(const QString& question);
     void print(const PrintJob& job, const QString& sheet);

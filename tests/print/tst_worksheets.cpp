@@ -3,10 +3,16 @@
 #include "platform/printer.h"
 #include "print/worksheet_window.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTimer>
 
 namespace {
 
@@ -168,17 +174,20 @@ void WorksheetsTest::headingEntry() {
 }
 
 void WorksheetsTest::printingNeedsChoiceAndYes_data() {
-    QTest::addColumn<bool>("solution");
+    QTest::addColumn<QPushButton * Form8::*>("button");
     QTest::addColumn<bool>("chooseAll");
-    QTest::newRow("worksheet, nothing chosen") << false << false;
-    QTest::newRow("worksheet, answered No") << false << true;
-    QTest::newRow("solution, nothing chosen") << true << false;
-    QTest::newRow("solution, answered No") << true << true;
+    QTest::newRow("worksheet, nothing chosen") << &Form8::Befehl2 << false;
+    QTest::newRow("worksheet, answered No") << &Form8::Befehl2 << true;
+    QTest::newRow("solution, nothing chosen") << &Form8::Befehl5 << false;
+    QTest::newRow("solution, answered No") << &Form8::Befehl5 << true;
+    QTest::newRow("preview, nothing chosen") << &Form8::Befehl7 << false;
 }
 
 void WorksheetsTest::printingNeedsChoiceAndYes() {
-    QFETCH(bool, solution);
+    using Button = QPushButton* Form8::*;
+    QFETCH(Button, button);
     QFETCH(bool, chooseAll);
+    const bool solution = button == &Form8::Befehl5;
     Fixture fx;
     fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
     fx.start();
@@ -192,7 +201,7 @@ void WorksheetsTest::printingNeedsChoiceAndYes() {
         Fixture::click(form.Befehl3);
         fx.dialogs.expectMessage(kNothingChosen, kPrintTitle, MsgBox::OkOnly);
     }
-    Fixture::click(solution ? form.Befehl5 : form.Befehl2);
+    Fixture::click(form.*button);
     VERIFY_DIALOGS(fx);
     QCOMPARE(fx.printer.jobs, 0);
     QVERIFY(form.isVisible());
@@ -288,6 +297,33 @@ void WorksheetsTest::sixtyEntriesOnSeveralPages() {
         for (int i = 1; i <= 60; ++i)
             QCOMPARE(all.count(QStringLiteral("Wort%1 ").arg(i, 2, 10, QLatin1Char('0'))), 1);
     }
+
+    // The preview shows each sheet on the pages it was printed on, and prints it the same.
+    QStringList sheetsShown;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        QVERIFY(preview);
+        const auto close = qScopeGuard([preview] { preview->reject(); });
+        QCOMPARE(preview->windowTitle(), QStringLiteral("Vorschau"));
+        auto* sheet = preview->findChild<QComboBox*>(QStringLiteral("Blatt"));
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        for (int index = 0; index < sheet->count(); ++index) {
+            sheet->setCurrentIndex(index);
+            sheetsShown.append(sheet->currentText());
+            const QString printed =
+                fx.printer.filePath(index == 0 ? kWorksheetFile : kSolutionFile);
+            QCOMPARE(QFileInfo(preview->printer()->outputFileName()).fileName(),
+                     QFileInfo(printed).fileName());
+            const QString fromPreview = fx.path() + QStringLiteral("/vorschau.pdf");
+            preview->printer()->setOutputFileName(fromPreview);
+            pages->print();
+            QCOMPARE(pages->pageCount(), pdfText(printed).count(u'\f'));
+            QCOMPARE(pdfText(fromPreview), pdfText(printed));
+        }
+    });
+    Fixture::click(form.Befehl7);
+    QCOMPARE(sheetsShown, (QStringList{"ABC-Arbeitsblatt", "ABC-Lösungsblatt"}));
+    VERIFY_DIALOGS(fx);
 }
 
 void WorksheetsTest::withoutPrinterWritesFile_data() {

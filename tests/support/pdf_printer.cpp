@@ -1,5 +1,6 @@
 #include "pdf_printer.h"
 
+#include <QPrinter>
 #include <QProcess>
 
 void PdfFilePrinter::setFolder(const QString& folder) {
@@ -13,6 +14,10 @@ PrintOutcome PdfFilePrinter::print(const PrintJob& job) {
     if (!writePdf(job, path))
         return {PrintOutcome::Result::Failed, path};
     return {PrintOutcome::Result::Printed, {}};
+}
+
+std::unique_ptr<QPrinter> PdfFilePrinter::previewPrinter(const PrintJob& job) const {
+    return pdfPrinter(filePath(job.fileName()));
 }
 
 QString pdfText(const QString& path) {

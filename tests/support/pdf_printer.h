@@ -13,6 +13,7 @@ public:
     QString filePath(const QString& fileName) const { return folder_.filePath(fileName); }
 
     PrintOutcome print(const PrintJob& job) override;
+    std::unique_ptr<QPrinter> previewPrinter(const PrintJob& job) const override;
 
     int jobs = 0;
 

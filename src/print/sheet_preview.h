@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/page_layout.h"
+
+#include <QList>
+#include <QPrintPreviewDialog>
+
+#include <memory>
+
+class Printer;
+class QComboBox;
+class QPrintPreviewWidget;
+class QPrinter;
+
+// The sheets as the printer will put them on paper, before anything is printed: the worksheet
+// or its solution, chosen in the tool bar. From here the teacher prints on any printer, or saves
+// a PDF file wherever she likes.
+class SheetPreview {
+public:
+    // sheets: the worksheet, then its solution; printer sets up the page as printing would.
+    SheetPreview(QList<PrintJob> sheets, const Printer& printer, QWidget* parent);
+    ~SheetPreview();
+    SheetPreview(const SheetPreview&) = delete;
+    SheetPreview& operator=(const SheetPreview&) = delete;
+
+    QPrintPreviewDialog& dialog() { return *dialog_; }
+    QComboBox* sheetChoice() const { return choice_; }
+    QPrintPreviewWidget* pages() const { return pages_; }
+    QPrinter& printer() const { return *printer_; }
+
+private:
+    void showSheet(int index);
+    void paintSheet(QPrinter* printer) const;
+
+    QList<PrintJob> sheets_;
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPrintPreviewDialog> dialog_;
+    QComboBox* choice_;
+    QPrintPreviewWidget* pages_;
+    int shown_ = 0;
+};
