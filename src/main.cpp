@@ -2,8 +2,10 @@
 #include "app/startup.h"
 #include "app/working_folder.h"
 #include "platform/dialogs.h"
+#include "platform/espeak_speech.h"
 #include "platform/program_settings.h"
 #include "platform/random.h"
+#include "platform/screen_reader.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +43,11 @@ int main(int argc, char* argv[]) {
     if (!WorkingFolder::enter(folder, sampleFolder(), dialogs))
         return 1;
     TimeSeededRandom random;
+    EspeakSpeech speech;
+    AccessibilityBusStatus screenReader;
     MoxApp app(dialogs, random, QDir::current(), settings);
+    app.setSpeech(speech);
+    app.setScreenReader(screenReader);
     app.start();
     return QApplication::exec();
 }

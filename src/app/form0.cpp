@@ -5,6 +5,7 @@
 #include "app/program_end.h"
 #include "app/selected_word_list.h"
 #include "app/settings.h"
+#include "app/speech_switch.h"
 #include "app/teacher_entries.h"
 #include "exercises/abc_bilder.h"
 #include "exercises/abc_fehlersuche.h"
@@ -60,6 +61,7 @@ Form0::Form0(MoxApp& app)
     createControls();
     teacher_ = new TeacherEntries(app_, this, Bezeichnung1, Bezeichnung3);
     end_ = new ProgramEnd(app_, *teacher_, this, app_.settings().kiosk());
+    speech_ = new SpeechSwitch(app_, this, 2640, 120);
     wireEntries();
     orderTabs();
 }
@@ -67,9 +69,9 @@ Form0::Form0(MoxApp& app)
 void Form0::orderTabs() {
     // The exercises first, top to bottom as they stand in the menu, then the rest; "Ende" is
     // last of what the child sees, so a stray Enter never starts by asking to quit.
-    const QList<QWidget*> order = {Bild7,  Bild6,  Bild8,  Bild5,  Bild15, Bild10,
-                                   Bild11, Bild17, Bild16, Bild9,  Bild13, Bild4,
-                                   Bild3,  Bild18, Bild2,  Bild12, Bild14};
+    const QList<QWidget*> order = {Bild7,  Bild6,  Bild8,  Bild5, Bild15, Bild10,
+                                   Bild11, Bild17, Bild16, Bild9, Bild13, speech_->button(),
+                                   Bild4,  Bild3,  Bild18, Bild2, Bild12, Bild14};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
     tabOrder_ = order;

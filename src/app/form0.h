@@ -8,6 +8,7 @@ class PictureButton;
 class ProgramEnd;
 class QLabel;
 class Shape;
+class SpeechSwitch;
 class TeacherEntries;
 class SvgPicture;
 
@@ -60,6 +61,9 @@ public:
     void Bild17_Click();
     void Bild18_Click();
 
+    // "Vorlesen": reading aloud on and off.
+    SpeechSwitch* speechSwitch() const { return speech_; }
+
 protected:
     void Form_Load() override;
     void closeRequested() override;
@@ -81,5 +85,6 @@ private:
     MoxApp& app_;
     TeacherEntries* teacher_;
     ProgramEnd* end_;
+    SpeechSwitch* speech_;
     QList<QWidget*> tabOrder_;
 };

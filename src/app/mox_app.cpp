@@ -8,7 +8,7 @@
 
 MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir,
                ProgramSettings& settings)
-    : dialogs_(dialogs)
+    : spokenDialogs_(dialogs, silentSpeech_)
     , random_(random)
     , workDir_(workDir)
     , settings_(settings)
@@ -16,15 +16,23 @@ MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir,
     , printer_(systemPrinter_.get()) {}
 
 MoxApp::~MoxApp() {
+    speech_->stop();
     windows_.clear();
     main_.reset();
     MoxWindow::setProgramEnding(false);
+}
+
+void MoxApp::setSpeech(Speech& speech) {
+    speech_ = &speech;
+    spokenDialogs_.setSpeech(speech);
 }
 
 void MoxApp::start() {
     main_ = std::make_unique<Form0>(*this);
     main_->load();
     main_->show();
+    QMetaObject::invokeMethod(
+        main_.get(), [this] { speech_->prepare(); }, Qt::QueuedConnection);
 }
 
 void MoxApp::open(MoxWindow& target) {

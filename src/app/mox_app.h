@@ -3,6 +3,9 @@
 #include "app/points.h"
 #include "app/shared_texts.h"
 #include "platform/program_settings.h"
+#include "platform/screen_reader.h"
+#include "platform/speech.h"
+#include "platform/spoken_dialogs.h"
 #include "platform/window.h"
 
 #include <QDir>
@@ -26,7 +29,8 @@ public:
     MoxApp(const MoxApp&) = delete;
     MoxApp& operator=(const MoxApp&) = delete;
 
-    Dialogs& dialogs() const { return dialogs_; }
+    // The dialogs as the windows use them: read aloud while they are open.
+    Dialogs& dialogs() { return spokenDialogs_; }
     RandomSource& random() const { return random_; }
     const QDir& workDir() const { return workDir_; }
     SharedTexts& shared() { return shared_; }
@@ -34,8 +38,15 @@ public:
     // The default printer of the system unless another was put in its place.
     Printer& printer() const { return *printer_; }
     void setPrinter(Printer& printer) { printer_ = &printer; }
+    // Silent unless a voice was put in its place, before start().
+    Speech& speech() const { return *speech_; }
+    void setSpeech(Speech& speech);
+    // Nobody's screen reader unless a status was put in its place, before start().
+    ScreenReaderStatus& screenReader() const { return *screenReader_; }
+    void setScreenReader(ScreenReaderStatus& status) { screenReader_ = &status; }
 
-    // Builds the main window, runs its start-up and shows it.
+    // Builds the main window, runs its start-up and shows it; the voice is prepared once the
+    // window is on screen.
     void start();
     Form0& mainWindow() const { return *main_; }
 
@@ -62,7 +73,11 @@ public:
     bool hasEnded() const { return ended_; }
 
 private:
-    Dialogs& dialogs_;
+    SilentSpeech silentSpeech_;
+    Speech* speech_ = &silentSpeech_;
+    SpokenDialogs spokenDialogs_;
+    NoScreenReader noScreenReader_;
+    ScreenReaderStatus* screenReader_ = &noScreenReader_;
     RandomSource& random_;
     QDir workDir_;
     SharedTexts shared_;

@@ -109,6 +109,14 @@ PictureButton::PictureButton(const QString& iconPath, const QString& name, const
     setAttribute(Qt::WA_Hover);
 }
 
+void PictureButton::setIconPath(const QString& iconPath) {
+    if (iconPath == iconPath_)
+        return;
+    iconPath_ = iconPath;
+    renderer_->load(iconPath);
+    update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -117,7 +125,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const QRectF tile = QRectF(rect()).adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2);
     const qreal radius = tile.width() / 6.0;
     QColor fill = isEnabled() ? background_ : background_.lighter(110);
-    if (isDown())
+    // A switch that is on stays pressed in.
+    if (isDown() || isChecked())
         fill = fill.darker(115);
     else if (hovered)
         fill = fill.lighter(108);

@@ -62,6 +62,8 @@ public:
                   QWidget* parent);
 
     QString iconPath() const { return iconPath_; }
+    // Another picture on the same tile, for a button that shows its state.
+    void setIconPath(const QString& iconPath);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

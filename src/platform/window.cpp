@@ -2,12 +2,16 @@
 
 #include "platform/accessibility.h"
 #include "platform/click_guard.h"
+#include "platform/controls.h"
 #include "platform/focus_ring.h"
+#include "platform/palette.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QShortcut>
 
 namespace {
 bool g_programEnding = false;
@@ -68,6 +72,25 @@ void MoxWindow::placeOnScreen(Placement placement) {
     const int divisor = placement == Placement::Centred ? 2 : 4;
     move(area.left() + (area.width() - frame.width()) / 2,
          area.top() + std::max(0, (area.height() - frame.height()) / divisor));
+}
+
+void MoxWindow::offerHearAgain(Speech& speech, int left, int top) {
+    speech_ = &speech;
+    const QString name = QStringLiteral("Nochmal hören");
+    hearAgain_ =
+        new PictureButton(QStringLiteral(":/icons/nochmal.svg"), name, Colors::LightYellow, this);
+    hearAgain_->setToolTip(name + QStringLiteral(" (F5)"));
+    place(hearAgain_, left, top, 495, 495);
+    hearAgain_->setVisible(speech.isOn());
+    connect(hearAgain_, &PictureButton::clicked, this, &MoxWindow::hearAgain);
+    connect(&speech, &Speech::switchedOn, hearAgain_, &QWidget::setVisible);
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(key, &QShortcut::activated, this, &MoxWindow::hearAgain);
+}
+
+void MoxWindow::hearAgain() {
+    if (speech_)
+        speech_->say(spokenTask());
 }
 
 void MoxWindow::closeEvent(QCloseEvent* event) {

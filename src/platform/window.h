@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class PictureButton;
+class Speech;
+
 // The life cycle every window of the program shares: created on first use, loaded once,
 // placed on load, shown modeless from another window, and activated after the handler that
 // showed it has finished (a queued call, so that the opener's own follow-up steps run first).
@@ -20,6 +23,13 @@ public:
     // Program end: from now on closing is no longer turned into the window's back entry.
     static void setProgramEnding(bool ending);
 
+    // Says the current task once more: what the "Nochmal hören" picture and F5 do.
+    void hearAgain();
+    // The "Nochmal hören" picture; null in a window without a task to hear.
+    PictureButton* hearAgainButton() const { return hearAgain_; }
+    // The window's current task as the child hears it again; empty when there is none.
+    virtual QString spokenTask() const { return {}; }
+
 protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -31,6 +41,9 @@ protected:
     void setClientSize(int widthTwips, int heightTwips);
     // Left = (screen width - window width) / 2; Top = half or a quarter of the free height.
     void placeOnScreen(Placement placement);
+    // The "Nochmal hören" picture (495 × 495 twips at the given place) and the key F5, which
+    // say spokenTask() once more; the picture is hidden while the program does not read aloud.
+    void offerHearAgain(Speech& speech, int left, int top);
 
     void closeEvent(QCloseEvent* event) override;
     // Escape leaves a window as its back entry does.
@@ -39,6 +52,8 @@ protected:
 private:
     void activate();
 
+    Speech* speech_ = nullptr;
+    PictureButton* hearAgain_ = nullptr;
     bool loaded_ = false;
     bool activationQueued_ = false;
 };

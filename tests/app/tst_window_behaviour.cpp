@@ -119,7 +119,8 @@ void WindowBehaviourTest::windowsAndPicturesAreWhatTheyLookLike_data() {
 }
 
 // A window is announced as a window with its title; each picture is a button with a press
-// action and its German name; decoration says nothing.
+// action and its German name (a picture that stays pressed in, a switch, is a check box with its
+// state); decoration says nothing.
 void WindowBehaviourTest::windowsAndPicturesAreWhatTheyLookLike() {
     QFETCH(int, index);
     Fixture fx;
@@ -133,12 +134,14 @@ void WindowBehaviourTest::windowsAndPicturesAreWhatTheyLookLike() {
     for (QAbstractButton* picture : window.findChildren<QAbstractButton*>()) {
         QVERIFY(tree.contains(picture));
         QAccessibleInterface* button = QAccessible::queryAccessibleInterface(picture);
-        QCOMPARE(button->role(), QAccessible::Button);
+        QCOMPARE(button->role(),
+                 picture->isCheckable() ? QAccessible::CheckBox : QAccessible::Button);
+        QCOMPARE(button->state().checked, picture->isChecked());
         QVERIFY(!button->text(QAccessible::Name).isEmpty());
         // A switched-off picture offers nothing to press.
-        QCOMPARE(button->actionInterface()->actionNames().contains(
-                     QAccessibleActionInterface::pressAction()),
-                 picture->isEnabled());
+        const QString action = picture->isCheckable() ? QAccessibleActionInterface::toggleAction()
+                                                      : QAccessibleActionInterface::pressAction();
+        QCOMPARE(button->actionInterface()->actionNames().contains(action), picture->isEnabled());
     }
     for (QObject* object : tree) {
         if (auto* widget = qobject_cast<QWidget*>(object))

@@ -63,6 +63,8 @@ void Fixture::startIn(const QString& folder) {
     settings_ = std::make_unique<ProgramSettings>();
     app_ = std::make_unique<MoxApp>(dialogs, random, QDir(folder), *settings_);
     app_->setPrinter(printer);
+    app_->setSpeech(speech);
+    app_->setScreenReader(screenReader);
     app_->start();
     settle();
 }

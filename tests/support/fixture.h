@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "platform/program_settings.h"
 #include "platform/random.h"
+#include "recording_speech.h"
 #include "scripted_dialogs.h"
 
 #include <QByteArray>
@@ -54,6 +55,9 @@ public:
     TimeSeededRandom random;
     // Printed sheets land in the folder "gedruckt" of the working folder.
     PdfFilePrinter printer;
+    // What the program would have said aloud.
+    RecordingSpeech speech;
+    FixedScreenReader screenReader;
 
     // The configuration folders of the program's own settings: "user" and "system".
     QString configPath() const { return config_.path(); }

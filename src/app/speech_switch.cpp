@@ -1,0 +1,60 @@
+#include "app/speech_switch.h"
+
+#include "app/mox_app.h"
+#include "platform/controls.h"
+#include "platform/palette.h"
+#include "platform/speech.h"
+#include "platform/twips.h"
+
+namespace {
+const QString kName = QStringLiteral("Vorlesen");
+const QString kOnIcon = QStringLiteral(":/icons/vorlesen.svg");
+const QString kOffIcon = QStringLiteral(":/icons/vorlesen_aus.svg");
+constexpr int kSide = 495;
+} // namespace
+
+SpeechSwitch::SpeechSwitch(MoxApp& app, QWidget* mainWindow, int left, int top)
+    : QObject(mainWindow)
+    , app_(app) {
+    button_ = new PictureButton(kOnIcon, kName, Colors::LightGrey, mainWindow);
+    button_->setCheckable(true);
+    button_->setAccessibleDescription(QStringLiteral("Schalter"));
+    place(button_, left, top, kSide, kSide);
+    caption_ = new ClickLabel(QStringLiteral(" ") + kName, mainWindow);
+    caption_->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true));
+    caption_->setCursor(Qt::PointingHandCursor);
+    place(caption_, left + kSide + 45, top + 120, 1200, 255);
+
+    const bool on = app_.settings().speechOn();
+    app_.speech().setOn(on);
+    show(on);
+    connect(button_, &PictureButton::toggled, this, &SpeechSwitch::chosen);
+    connect(caption_, &ClickLabel::clicked, button_, &PictureButton::click);
+    connect(&app_.speech(), &Speech::switchedOn, this, &SpeechSwitch::show);
+    // Asked once the main window is up: the bus may take its time to answer.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            app_.screenReader().ask(this, [this](bool running) { screenReaderAnswered(running); });
+        },
+        Qt::QueuedConnection);
+}
+
+void SpeechSwitch::show(bool on) {
+    const QSignalBlocker quiet(button_);
+    button_->setChecked(on);
+    button_->setIconPath(on ? kOnIcon : kOffIcon);
+    button_->setToolTip(on ? kName : kName + QStringLiteral(" (aus)"));
+}
+
+void SpeechSwitch::chosen(bool on) {
+    userChose_ = true;
+    app_.settings().setSpeechOn(on);
+    app_.speech().setOn(on);
+    show(on);
+}
+
+void SpeechSwitch::screenReaderAnswered(bool running) {
+    if (running && !userChose_)
+        app_.speech().setOn(false);
+}
