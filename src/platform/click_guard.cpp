@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -49,6 +50,11 @@ protected:
         case QEvent::KeyRelease:
         case QEvent::ShortcutOverride:
             drop = dropKey(widget, static_cast<QKeyEvent*>(event));
+            break;
+        case QEvent::ContextMenu:
+            // A scroll bar's own menu (scroll here, left edge, …) is in English and would stand
+            // over the window; the bar does all of it by clicks and keys anyway.
+            drop = qobject_cast<QScrollBar*>(widget) != nullptr;
             break;
         default:
             break;

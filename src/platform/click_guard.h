@@ -8,6 +8,7 @@ class QWidget;
 // - A press belongs to the window it began in: when a click or a key opens another window, or a
 //   message box, the rest of that click or key (its release, a drag, the keyboard's repeats) and
 //   the second press of a double click do nothing there.
+// - A right click on a scroll bar opens no menu of the toolkit's own.
 // Text fields keep their double click, which selects a word.
 namespace ClickGuard {
 // Watches every event of the application; safe to call more than once.

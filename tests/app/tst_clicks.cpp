@@ -11,7 +11,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -84,6 +86,7 @@ private slots:
     void secondPressOfADoubleClickInTheOpenedWindow();
     void keyRepeatsStayInTheirWindow();
     void aTapStillClicks();
+    void scrollBarsOpenNoMenu();
     void doubleClickKeptWhereAllowed_data();
     void doubleClickKeptWhereAllowed();
 };
@@ -153,6 +156,26 @@ void ClicksTest::aTapStillClicks() {
     QTest::touchEvent(&bilder, finger).release(0, at);
     Fixture::settle();
     QCOMPARE(bilder.Bild1->lines().size(), 1);
+}
+
+void ClicksTest::scrollBarsOpenNoMenu() {
+    Fixture fx;
+    fx.start();
+    Fixture::click(fx.main().Bild7);
+    QScrollBar* bar = fx.window<Form1>().HBildlauf1;
+    QString opened;
+    // A menu waits in a loop of its own: closed at once, and named.
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            opened = QLatin1String(menu->metaObject()->className());
+            menu->close();
+        }
+    });
+    QTest::mouseClick(bar->window()->windowHandle(), Qt::RightButton, {},
+                      inWindow(bar, bar->rect().center()));
+    Fixture::settle();
+    QCOMPARE(opened, QString());
+    QCOMPARE(bar->value(), 1);
 }
 
 void ClicksTest::doubleClickKeptWhereAllowed_data() {
