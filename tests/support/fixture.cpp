@@ -61,7 +61,7 @@ void Fixture::startWithoutSettings() {
 void Fixture::startIn(const QString& folder) {
     app_.reset();
     settings_ = std::make_unique<ProgramSettings>();
-    app_ = std::make_unique<MoxApp>(dialogs, random, QDir(folder), *settings_);
+    app_ = std::make_unique<MoxApp>(*dialogs_, random, QDir(folder), *settings_);
     app_->setPrinter(printer);
     app_->setSpeech(speech);
     app_->setScreenReader(screenReader);

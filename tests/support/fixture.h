@@ -37,6 +37,8 @@ public:
     void startWithoutSettings();
     // As startWithoutSettings, with folder as the working folder (a view of path(), say).
     void startIn(const QString& folder);
+    // Dialogs that answer in place of the scripted ones, from the next start on.
+    void useDialogs(Dialogs& replacement) { dialogs_ = &replacement; }
 
     MoxApp& app() { return *app_; }
     Form0& main() { return app_->mainWindow(); }
@@ -65,6 +67,7 @@ public:
     void writeProgramSettings(const QString& scope, const QByteArray& bytes);
 
 private:
+    Dialogs* dialogs_ = &dialogs;
     QTemporaryDir dir_;
     QTemporaryDir config_;
     std::unique_ptr<ProgramSettings> settings_;

@@ -1,0 +1,423 @@
+// A child at the controls: seeded random clicks, double clicks, drags and keys on every window,
+// one after another and then through the main window, with every box answered at random.
+// After each event the program must still hold together. MOXABC_MONKEY_EVENTS sets the number
+// of events of the whole run, MOXABC_MONKEY_SEED the seed.
+#include "app/moxlabel.h"
+#include "fixture.h"
+#include "games/fang.h"
+#include "games/memo.h"
+#include "platform/window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QWindow>
+
+#include <deque>
+#include <functional>
+#include <random>
+
+namespace {
+
+// Answers every box as a child would, at random, and notes what does not hold while it shows.
+class MonkeyDialogs final : public Dialogs {
+public:
+    std::mt19937_64 random;
+    std::function<QString()> problem; // what does not hold, or the empty text
+    QString failure;                  // the first thing that did not hold while a box showed
+    QStringList typeNext;             // answers of the next input boxes, before random ones
+    bool leaving = false;             // every question is answered Yes, to leave a window
+
+    int msgBox(const QString& prompt, int buttons, const QString& title) override {
+        note(title + QStringLiteral(": ") + QString(prompt).replace(u'\r', u' ').left(40));
+        if (buttons == MsgBox::OkOnly)
+            return MsgBox::Ok;
+        return leaving || pick(2) == 0 ? MsgBox::Yes : MsgBox::No;
+    }
+    QString inputBox(const QString&, const QString& title, const QString&) override {
+        note(title);
+        if (!typeNext.isEmpty())
+            return typeNext.takeFirst();
+        // Never a whole number for the password: the points total is one.
+        static const QStringList passwords{"", "", "abc", "1 2", "Passwort", "0x"};
+        static const QStringList typed{"", "0", "5", "10", "30", "100", "150", "abc", " 42", "1e9"};
+        const QStringList& answers = title == QStringLiteral("Passwort") ? passwords : typed;
+        return answers.at(pick(static_cast<int>(answers.size())));
+    }
+    void beep() override {}
+
+    int pick(int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); }
+
+private:
+    void note(const QString& box) {
+        if (failure.isEmpty() && problem) {
+            if (const QString wrong = problem(); !wrong.isEmpty())
+                failure = QStringLiteral("while the box \"%1\" shows: %2").arg(box, wrong);
+        }
+    }
+};
+
+QPointer<QTimer> g_ticking;
+QtMessageHandler g_testLog = nullptr;
+
+// The offscreen platform cannot raise a window; a line for every opening would bury a failure.
+void quietLog(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.contains(QLatin1String("does not support raise()")))
+        g_testLog(type, context, message);
+}
+
+// The program's timers tick when the monkey says so, not when the clock does, so that a seed
+// repeats its run.
+class TimerHold : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        return event->type() == QEvent::Timer && watched != g_ticking &&
+               qobject_cast<QTimer*>(watched) && qobject_cast<MoxWindow*>(watched->parent());
+    }
+};
+
+struct Entry {
+    QString title;
+    std::function<void(Fixture&, MonkeyDialogs&)> open;
+};
+
+std::function<void(Fixture&, MonkeyDialogs&)> picture(PictureButton* Form0::*entry) {
+    return [entry](Fixture& fx, MonkeyDialogs&) { Fixture::click(fx.main().*entry); };
+}
+
+template <class W> std::function<void(Fixture&, MonkeyDialogs&)> direct() {
+    return [](Fixture& fx, MonkeyDialogs&) {
+        fx.app().open(fx.window<W>());
+        Fixture::settle();
+    };
+}
+
+// Every window of the program and how the monkey opens it.
+const QList<Entry> kWindows = {
+    {"A B C - Bilder", picture(&Form0::Bild7)},
+    {"A B C - Folgen", picture(&Form0::Bild6)},
+    {"A B C - Lücken", picture(&Form0::Bild8)},
+    {"A B C - Wortsuche", picture(&Form0::Bild5)},
+    {"A B C - Fehlersuche", picture(&Form0::Bild15)},
+    {"A B C - Reihe", picture(&Form0::Bild10)},
+    {"Buchstabensuche", picture(&Form0::Bild11)},
+    {"A B C - Laute", picture(&Form0::Bild17)},
+    {"Galgenspiel", picture(&Form0::Bild16)},
+    {"Wörterbuch", picture(&Form0::Bild9)},
+    {"Programm-Info", picture(&Form0::Bild3)},
+    {"A B C - Übung drucken . . .",
+     [](Fixture& fx, MonkeyDialogs& dialogs) {
+         dialogs.typeNext = {fx.points()};
+         Fixture::click(fx.main().Bild12);
+     }},
+    {"Memory", direct<memo>()},
+    {"A B C - Fange", direct<fang>()},
+};
+
+QList<QWidget*> shownWindows() {
+    QList<QWidget*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() &&
+            (qobject_cast<MoxWindow*>(window) || window->inherits("QDialog")))
+            shown.append(window);
+    }
+    return shown;
+}
+
+QString describe(const QWidget* widget) {
+    if (!widget)
+        return QStringLiteral("nothing");
+    QString name = widget->accessibleName();
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && name.isEmpty())
+        name = label->text().left(20);
+    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(widget->metaObject()->className()), name);
+}
+
+class Monkey {
+public:
+    Monkey(Fixture& fx, MonkeyDialogs& dialogs, std::uint64_t seed)
+        : fx_(fx)
+        , dialogs_(dialogs)
+        , seed_(seed) {
+        dialogs_.problem = [this] { return problem(); };
+        // A menu of the toolkit would wait for a choice in a loop of its own: it is noted and
+        // closed.
+        QObject::connect(&popupWatch_, &QTimer::timeout, [this] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                if (popup_.isEmpty())
+                    popup_ = describe(popup);
+                popup->close();
+            }
+        });
+        popupWatch_.start(0);
+    }
+
+    // One random event on the window that shows, then the checks; false when something broke.
+    bool step() {
+        ++events_;
+        QWidget* window = shownWindows().value(0);
+        if (!window)
+            return fail(QStringLiteral("no window shows"));
+        const QString event = act(window);
+        recent_.push_back(
+            QStringLiteral("#%1 %2 in \"%3\"").arg(events_).arg(event, window->windowTitle()));
+        if (recent_.size() > 6)
+            recent_.pop_front();
+        Fixture::settle();
+        if (fx_.app().hasEnded()) {
+            if (!shownWindows().isEmpty())
+                return fail(QStringLiteral("a window stays open after the end"));
+            fx_.start();
+        }
+        if (!popup_.isEmpty())
+            return fail(QStringLiteral("a menu opened: ") + popup_);
+        const QString wrong = dialogs_.failure.isEmpty() ? problem() : dialogs_.failure;
+        return wrong.isEmpty() || fail(wrong);
+    }
+
+    // Leaves the window that shows as the window manager's close button would.
+    bool leave() {
+        QWidget* window = shownWindows().value(0);
+        if (!window || window == &fx_.main())
+            return true;
+        dialogs_.leaving = true;
+        window->close();
+        Fixture::settle();
+        dialogs_.leaving = false;
+        if (!fx_.main().isVisible() || window->isVisible())
+            return fail(QStringLiteral("\"%1\" cannot be left").arg(window->windowTitle()));
+        return true;
+    }
+
+    QString report() const { return report_; }
+    int events() const { return events_; }
+
+private:
+    int pick(int count) { return dialogs_.pick(count); }
+    QPoint anywhere(const QWidget* window) {
+        return {pick(window->width()), pick(window->height())};
+    }
+    // The middle of a control that shows, in window coordinates.
+    QPoint someControl(QWidget* window) {
+        QList<QWidget*> controls;
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            const QRect area(child->mapTo(window, QPoint(0, 0)), child->size());
+            if (child->isVisible() && !child->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+                window->rect().contains(area.center()))
+                controls.append(child);
+        }
+        if (controls.isEmpty())
+            return anywhere(window);
+        QWidget* control = controls.at(pick(static_cast<int>(controls.size())));
+        return control->mapTo(window, control->rect().center());
+    }
+
+    QString act(QWidget* window) {
+        QWindow* handle = window->windowHandle();
+        const int kind = pick(100);
+        if (kind < 30 || kind >= 97) {
+            const QPoint at = anywhere(window);
+            const Qt::MouseButton button = pick(6) == 0 ? Qt::RightButton : Qt::LeftButton;
+            const QString target = describe(window->childAt(at));
+            if (kind < 18 || kind >= 97) {
+                QTest::mouseClick(handle, button, {}, at);
+                return QStringLiteral("click on ") + target;
+            }
+            // The second press goes to whatever shows there by then, as on a real screen.
+            const QPoint global = handle->mapToGlobal(at);
+            QTest::mouseClick(handle, button, {}, at);
+            QWidget* now = shownWindows().value(0);
+            if (now && now->rect().contains(now->mapFromGlobal(global))) {
+                QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
+                QTest::mouseClick(now->windowHandle(), button, {}, now->mapFromGlobal(global));
+            }
+            return QStringLiteral("double click on ") + target;
+        }
+        if (kind < 38) {
+            const QPoint from = someControl(window);
+            const QPoint to = someControl(window);
+            const QString what = describe(window->childAt(from)) + QStringLiteral(" onto ") +
+                                 describe(window->childAt(to));
+            QTest::mousePress(handle, Qt::LeftButton, {}, from);
+            QTest::mouseMove(handle, (from + to) / 2);
+            QTest::mouseMove(handle, to);
+            QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
+            return QStringLiteral("drag ") + what;
+        }
+        if (kind < 41) {
+            const auto timers = window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
+            for (QTimer* timer : timers) {
+                if (!timer->isActive())
+                    continue;
+                g_ticking = timer;
+                QTimerEvent tick(timer->timerId());
+                QCoreApplication::sendEvent(timer, &tick);
+                g_ticking = nullptr;
+                return QStringLiteral("timer tick");
+            }
+        }
+        static const QList<QPair<Qt::Key, Qt::KeyboardModifiers>> special{
+            {Qt::Key_Left, {}},
+            {Qt::Key_Right, {}},
+            {Qt::Key_Up, {}},
+            {Qt::Key_Down, {}},
+            {Qt::Key_Tab, {}},
+            {Qt::Key_Backtab, Qt::ShiftModifier},
+            {Qt::Key_Return, {}},
+            {Qt::Key_Enter, {}},
+            {Qt::Key_Space, {}},
+            {Qt::Key_Space, {}},
+            {Qt::Key_Escape, {}},
+            {Qt::Key_Up, Qt::ControlModifier},
+            {Qt::Key_PageUp, {}},
+            {Qt::Key_End, {}},
+            {Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier},
+            {Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier}};
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        if (kind < 70) {
+            static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜß123");
+            const QChar letter = letters.at(pick(static_cast<int>(letters.size())));
+            key = Qt::Key(letter.unicode());
+            modifiers = pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+        } else {
+            std::tie(key, modifiers) = special.at(pick(static_cast<int>(special.size())));
+        }
+        QTest::keyClick(handle, key, modifiers);
+        return QStringLiteral("key %1 on %2")
+            .arg(QKeySequence(key | modifiers).toString(), describe(window->focusWidget()));
+    }
+
+    QString problem() {
+        if (fx_.app().hasEnded())
+            return {};
+        const QList<QWidget*> shown = shownWindows();
+        if (shown.size() != 1) {
+            QStringList titles;
+            for (const QWidget* window : shown)
+                titles.append(window->windowTitle());
+            return QStringLiteral("%1 windows show: %2").arg(shown.size()).arg(titles.join(", "));
+        }
+        static const QRegularExpression wholeNumber(QStringLiteral("^ ?\\d+$"));
+        if (!wholeNumber.match(fx_.points()).hasMatch())
+            return QStringLiteral("the points total reads \"%1\"").arg(fx_.points());
+        if (!shown.first()->isEnabled())
+            return QStringLiteral("\"%1\" takes no input").arg(shown.first()->windowTitle());
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!qobject_cast<MoxWindow*>(window) || window->isVisible())
+                continue;
+            for (const QTimer* timer : window->findChildren<QTimer*>()) {
+                if (timer->isActive())
+                    return QStringLiteral("a timer runs in the hidden \"%1\"")
+                        .arg(window->windowTitle());
+            }
+        }
+        return {};
+    }
+
+    bool fail(const QString& what) {
+        report_ = QStringLiteral("MOXABC_MONKEY_SEED=%1, event %2: %3\nthe last events:\n  %4")
+                      .arg(seed_)
+                      .arg(events_)
+                      .arg(what, QStringList(recent_.begin(), recent_.end()).join("\n  "));
+        return false;
+    }
+
+    Fixture& fx_;
+    MonkeyDialogs& dialogs_;
+    std::uint64_t seed_;
+    int events_ = 0;
+    std::deque<QString> recent_;
+    QString report_;
+    QTimer popupWatch_;
+    QString popup_;
+};
+
+std::uint64_t seedOfRun() {
+    bool given = false;
+    const auto seed = qEnvironmentVariable("MOXABC_MONKEY_SEED").toULongLong(&given);
+    return given ? seed : 20261208;
+}
+
+// The events of the whole run: each window gets a share, the main window four.
+int eventsPerShare() {
+    const int total = qEnvironmentVariableIntValue("MOXABC_MONKEY_EVENTS");
+    return (total > 0 ? total : 36000) / (static_cast<int>(kWindows.size()) + 4);
+}
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void eachWindow_data();
+    void eachWindow();
+    void throughTheMainWindow();
+    void cleanupTestCase();
+
+private:
+    // Runs events on a started program; opens again the window of the entry when the child
+    // left it.
+    void run(int events, const Entry* entry);
+
+    std::uint64_t seed_ = seedOfRun();
+    int events_ = 0;
+    QElapsedTimer clock_;
+};
+
+void MonkeyTest::initTestCase() {
+    QApplication::instance()->installEventFilter(new TimerHold);
+    g_testLog = qInstallMessageHandler(quietLog);
+    clock_.start();
+}
+
+void MonkeyTest::eachWindow_data() {
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < kWindows.size(); ++i)
+        QTest::newRow(qPrintable(kWindows.at(i).title)) << i;
+}
+
+void MonkeyTest::eachWindow() {
+    QFETCH(int, index);
+    run(eventsPerShare(), &kWindows.at(index));
+}
+
+void MonkeyTest::throughTheMainWindow() {
+    run(4 * eventsPerShare(), nullptr);
+}
+
+void MonkeyTest::run(int events, const Entry* entry) {
+    const std::uint64_t seed =
+        seed_ + static_cast<std::uint64_t>(entry ? entry - kWindows.data() + 1 : 0);
+    MonkeyDialogs dialogs;
+    dialogs.random.seed(seed);
+    Fixture fx(seed);
+    fx.useDialogs(dialogs);
+    fx.writeFile(
+        QStringLiteral("MOXABC.TXT"),
+        wordListBytes({{"Apfel", 3}, {"Zebra", 40}, {"Öl", 22}, {"Maus", 20}, {"Ball", 5}}));
+    fx.start();
+    Monkey monkey(fx, dialogs, seed_);
+    for (int i = 0; i < events; ++i) {
+        if (entry && fx.main().isVisible()) {
+            entry->open(fx, dialogs);
+            QCOMPARE(shownWindows().value(0)->windowTitle(), entry->title);
+        }
+        QVERIFY2(monkey.step(), qPrintable(monkey.report()));
+        if (i % 250 == 249)
+            QVERIFY2(monkey.leave(), qPrintable(monkey.report()));
+    }
+    QVERIFY2(monkey.leave(), qPrintable(monkey.report()));
+    events_ += monkey.events();
+}
+
+void MonkeyTest::cleanupTestCase() {
+    const double seconds = clock_.elapsed() / 1000.0;
+    qInfo("%d events in %.1f s, %.0f a second, seed %llu", events_, seconds, events_ / seconds,
+          static_cast<unsigned long long>(seed_));
+}
+
+QTEST_MAIN(MonkeyTest)
+#include "tst_monkey.moc"
