@@ -2,7 +2,6 @@
 // one after another and then through the main window, with every box answered at random.
 // After each event the program must still hold together. MOXABC_MONKEY_EVENTS sets the number
 // of events of the whole run, MOXABC_MONKEY_SEED the seed.
-#include "app/moxlabel.h"
 #include "fixture.h"
 #include "games/fang.h"
 #include "games/memo.h"
@@ -25,9 +24,10 @@ class MonkeyDialogs final : public Dialogs {
 public:
     std::mt19937_64 random;
     std::function<QString()> problem; // what does not hold, or the empty text
-    QString failure;                  // the first thing that did not hold while a box showed
-    QStringList typeNext;             // answers of the next input boxes, before random ones
-    bool leaving = false;             // every question is answered Yes, to leave a window
+    std::function<void()> whileShowing;
+    QString failure;      // the first thing that did not hold while a box showed
+    QStringList typeNext; // answers of the next input boxes, before random ones
+    bool leaving = false; // every question is answered Yes, to leave a window
 
     int msgBox(const QString& prompt, int buttons, const QString& title) override {
         note(title + QStringLiteral(": ") + QString(prompt).replace(u'\r', u' ').left(40));
@@ -55,6 +55,8 @@ private:
             if (const QString wrong = problem(); !wrong.isEmpty())
                 failure = QStringLiteral("while the box \"%1\" shows: %2").arg(box, wrong);
         }
+        if (whileShowing)
+            whileShowing();
     }
 };
 
@@ -141,6 +143,11 @@ public:
         , dialogs_(dialogs)
         , seed_(seed) {
         dialogs_.problem = [this] { return problem(); };
+        // The clock goes on while a box waits for an answer.
+        dialogs_.whileShowing = [this] {
+            if (QWidget* window = shownWindows().value(0); window && pick(3) == 0)
+                tick(window);
+        };
         // A menu of the toolkit would wait for a choice in a loop of its own: it is noted and
         // closed.
         QObject::connect(&popupWatch_, &QTimer::timeout, [this] {
@@ -216,11 +223,11 @@ private:
     QString act(QWidget* window) {
         QWindow* handle = window->windowHandle();
         const int kind = pick(100);
-        if (kind < 30 || kind >= 97) {
+        if (kind < 30) {
             const QPoint at = anywhere(window);
             const Qt::MouseButton button = pick(6) == 0 ? Qt::RightButton : Qt::LeftButton;
             const QString target = describe(window->childAt(at));
-            if (kind < 18 || kind >= 97) {
+            if (kind < 18) {
                 QTest::mouseClick(handle, button, {}, at);
                 return QStringLiteral("click on ") + target;
             }
@@ -245,48 +252,35 @@ private:
             QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
             return QStringLiteral("drag ") + what;
         }
-        if (kind < 41) {
-            const auto timers = window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
-            for (QTimer* timer : timers) {
-                if (!timer->isActive())
-                    continue;
-                g_ticking = timer;
-                QTimerEvent tick(timer->timerId());
-                QCoreApplication::sendEvent(timer, &tick);
-                g_ticking = nullptr;
-                return QStringLiteral("timer tick");
-            }
-        }
-        static const QList<QPair<Qt::Key, Qt::KeyboardModifiers>> special{
-            {Qt::Key_Left, {}},
-            {Qt::Key_Right, {}},
-            {Qt::Key_Up, {}},
-            {Qt::Key_Down, {}},
-            {Qt::Key_Tab, {}},
-            {Qt::Key_Backtab, Qt::ShiftModifier},
-            {Qt::Key_Return, {}},
-            {Qt::Key_Enter, {}},
-            {Qt::Key_Space, {}},
-            {Qt::Key_Space, {}},
-            {Qt::Key_Escape, {}},
-            {Qt::Key_Up, Qt::ControlModifier},
-            {Qt::Key_PageUp, {}},
-            {Qt::Key_End, {}},
-            {Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier},
-            {Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier}};
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
+        if (kind < 41 && tick(window))
+            return QStringLiteral("timer tick");
+        static const QStringList special =
+            QStringLiteral("Left Right Up Down Tab Shift+Backtab Return Enter Space Space Esc "
+                           "PgUp End Ctrl+Up Ctrl+Shift+D Ctrl+Shift+P")
+                .split(u' ');
+        QKeyCombination key = QKeySequence(special.at(pick(static_cast<int>(special.size()))))[0];
         if (kind < 70) {
             static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜß123");
             const QChar letter = letters.at(pick(static_cast<int>(letters.size())));
-            key = Qt::Key(letter.unicode());
-            modifiers = pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-        } else {
-            std::tie(key, modifiers) = special.at(pick(static_cast<int>(special.size())));
+            key = QKeyCombination(pick(4) == 0 ? Qt::ShiftModifier : Qt::NoModifier,
+                                  Qt::Key(letter.unicode()));
         }
-        QTest::keyClick(handle, key, modifiers);
+        QTest::keyClick(handle, key.key(), key.keyboardModifiers());
         return QStringLiteral("key %1 on %2")
-            .arg(QKeySequence(key | modifiers).toString(), describe(window->focusWidget()));
+            .arg(QKeySequence(key).toString(), describe(window->focusWidget()));
+    }
+    // One tick of the first timer that runs in the window.
+    static bool tick(QWidget* window) {
+        for (QTimer* timer : window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
+            if (!timer->isActive())
+                continue;
+            g_ticking = timer;
+            QTimerEvent tick(timer->timerId());
+            QCoreApplication::sendEvent(timer, &tick);
+            g_ticking = nullptr;
+            return true;
+        }
+        return false;
     }
 
     QString problem() {
