@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/palette.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -19,6 +20,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("A B C - Bilder");
 constexpr int kPictureCount = 3;
+const QString kHelp = QStringLiteral("Verbinde die Buchstaben nach dem ABC, indem\r"
+                                     "du sie mit der Maus der Reihe nach anklickst!");
 
 double numberIn(const QLabel* label) {
     return textToNumber(label->text());
@@ -77,6 +80,7 @@ void Form1::createControls() {
     setTabOrder(Bild5, Bild3);
     setTabOrder(Bild3, HBildlauf1);
     setTabOrder(HBildlauf1, Bild4);
+    offerHearAgain(app_.speech());
 }
 
 QString Form1::picturePath(int choice) {
@@ -104,6 +108,8 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::Bild1_MouseDown(int x, int y) {
+    if (const std::optional<QChar> letter = Bild1->letterAt(QPoint(x, y)))
+        app_.speech().say(*letter);
     // A stored 0 stands for no click yet, so the first click draws only a dot.
     double lastX = numberIn(Bezeichnung3);
     if (lastX == 0)
@@ -152,9 +158,11 @@ void Form1::Bild2_Click() {
 }
 
 void Form1::Bild3_Click() {
-    app_.dialogs().msgBox(QStringLiteral("Verbinde die Buchstaben nach dem ABC, indem\r"
-                                         "du sie mit der Maus der Reihe nach anklickst!"),
-                          MsgBox::OkOnly, QStringLiteral("H i l f e"));
+    app_.dialogs().msgBox(kHelp, MsgBox::OkOnly, QStringLiteral("H i l f e"));
+}
+
+QString Form1::spokenTask() const {
+    return kHelp;
 }
 
 void Form1::HBildlauf1_Change() {

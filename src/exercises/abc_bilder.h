@@ -39,6 +39,9 @@ public:
     void Bild5_Click();
     void HBildlauf1_Change();
 
+    // What the exercise asks, as its help says it.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void closeRequested() override { Bild2_Click(); }

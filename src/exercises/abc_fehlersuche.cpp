@@ -7,6 +7,7 @@
 #include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -51,6 +52,11 @@ Form9::Form9(MoxApp& app)
           2820);
     createPictures();
     createRowAndButtons();
+    offerHearAgain(app_.speech());
+}
+
+QString Form9::spokenTask() const {
+    return Spoken::letterRow(Bezeichnung4->text());
 }
 
 void Form9::createPictures() {
@@ -148,6 +154,7 @@ void Form9::Bild3_Click() {
         std::swap(row[first - 1], row[first]);
     }
     Bezeichnung4->setText(displayText(row));
+    hearAgain();
 }
 
 void Form9::Befehl1_Click() {

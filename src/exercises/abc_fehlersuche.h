@@ -29,6 +29,9 @@ public:
     void Bild2_Click();
     void Bild3_Click();
 
+    // The row the child checks, letter by letter.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;

@@ -7,6 +7,7 @@
 #include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -82,6 +83,7 @@ Form2::Form2(MoxApp& app)
     createPictures();
     createLists();
     createKindButtons();
+    offerHearAgain(app_.speech());
     // Tab goes down the left column as it looks: the line count sits between alphabet and arrows.
     setTabOrder(Bild5, HBildlauf1);
 }
@@ -153,6 +155,7 @@ void Form2::createLists() {
     // Should the lines ever need scrolling, their numbers go along with them.
     connect(Liste1->verticalScrollBar(), &QScrollBar::valueChanged, Liste3->verticalScrollBar(),
             &QScrollBar::setValue);
+    connect(Liste1, &QListWidget::currentItemChanged, this, &Form2::sayLine);
 
     Liste2 = new AbcListBox(this);
     Liste2->hide();
@@ -213,6 +216,7 @@ void Form2::Befehl2_Click() {
         Liste2->addSorted(letter);
     }
     Liste1->setCurrentRow(0);
+    hearAgain();
 }
 
 void Form2::Befehl3_Click() {
@@ -259,6 +263,16 @@ void Form2::dealWords(const QString& code, const QStringList& pool) {
     for (const QString& line : lines)
         Liste2->addSorted(line);
     Liste1->setCurrentRow(0);
+    hearAgain();
+}
+
+QString Form2::spokenTask() const {
+    return lineTexts(*Liste1).join(QStringLiteral(", "));
+}
+
+void Form2::sayLine(const QListWidgetItem* line) {
+    if (line)
+        app_.speech().say(line->text());
 }
 
 void Form2::Bild1_Click() {
@@ -318,6 +332,11 @@ void Form2::checkOrder() {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Liste1 && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            sayLine(Liste1->currentItem());
+    }
     if (watched == Liste1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool control = (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;

@@ -7,6 +7,7 @@ class MoxApp;
 class PictureButton;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QScrollBar;
 
@@ -52,6 +53,9 @@ public:
     void Bild4_Click();
     void Bild5_Click();
 
+    // The lines as they stand, top to bottom.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
@@ -67,6 +71,7 @@ private:
     int selectedLine() const;
     void moveSelectedLine(int offset);
     void checkOrder();
+    void sayLine(const QListWidgetItem* line);
 
     MoxApp& app_;
 };

@@ -10,6 +10,7 @@
 #include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 namespace {
@@ -62,6 +63,12 @@ Form10::Form10(MoxApp& app)
     Bezeichnung3->hide();
     setTabOrder(Liste1, Bild2);
     setTabOrder(Bild2, Bild1);
+    offerHearAgain(app_.speech());
+}
+
+// Hearing the word and finding its letters is the exercise.
+QString Form10::spokenTask() const {
+    return Bezeichnung1->text();
 }
 
 void Form10::Form_Load() {
@@ -119,11 +126,13 @@ void Form10::newSoundWord() {
     QString& mask = app_.shared().wordMask;
     mask = Letters::blankMask(word);
     Bezeichnung2->setText(mask);
+    hearAgain();
 }
 
 void Form10::Liste1_Click() {
     const QString& word = app_.shared().wordText;
     QString& mask = app_.shared().wordMask;
+    app_.speech().say(Liste1->chosenLetter());
     if (!Letters::reveal(word, mask, Liste1->chosenLetter())) {
         Bezeichnung3->setText(bareText(textToNumber(Bezeichnung3->text()) + 1));
         return;

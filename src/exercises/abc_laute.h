@@ -32,6 +32,8 @@ public:
     void Bild2_Click();
     void Liste1_Click();
 
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;

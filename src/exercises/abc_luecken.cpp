@@ -6,6 +6,7 @@
 #include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -59,6 +60,11 @@ Form4::Form4(MoxApp& app)
     Bezeichnung3->hide();
     Bezeichnung4 = new QLabel(QStringLiteral("0"), this);
     Bezeichnung4->hide();
+    offerHearAgain(app_.speech());
+}
+
+QString Form4::spokenTask() const {
+    return Spoken::letterRow(Bezeichnung1->text());
 }
 
 void Form4::Form_Load() {
@@ -73,6 +79,7 @@ void Form4::showEvent(QShowEvent* event) {
 void Form4::startFresh() {
     Bezeichnung4->setText(QStringLiteral("0"));
     newGapRow();
+    hearAgain();
 }
 
 void Form4::newGapRow() {
@@ -99,6 +106,7 @@ void Form4::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form4::Form_KeyDown(QChar letter) {
+    app_.speech().say(letter);
     if (QString(letter) != Bezeichnung3->text().toUpper()) {
         app_.dialogs().msgBox(QStringLiteral("Fehler, bitte neu eingeben!\r"), MsgBox::OkOnly,
                               QStringLiteral("A B C - Lücke"));
@@ -112,6 +120,8 @@ void Form4::Form_KeyDown(QChar letter) {
         app_.addPoints(kReward);
     }
     newGapRow();
+    // The letter that was right, then the next row.
+    app_.speech().say(letter + QStringLiteral("\n") + spokenTask());
 }
 
 void Form4::Picture1_Click() {

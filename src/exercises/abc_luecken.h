@@ -24,6 +24,9 @@ public:
 
     void Picture1_Click();
 
+    // The row, its gap said as "Lücke".
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void closeRequested() override { Picture1_Click(); }

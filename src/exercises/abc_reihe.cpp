@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QDrag>
@@ -105,6 +106,12 @@ void LetterTile::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+void LetterTile::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit pickedUp();
+}
+
 void LetterTile::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -130,6 +137,7 @@ void LetterTile::mousePressEvent(QMouseEvent* event) {
     }
     auto* letter = new QMimeData;
     letter->setData(MimeType, text().toUtf8());
+    emit pickedUp();
     auto* drag = new QDrag(this);
     drag->setMimeData(letter);
     drag->setPixmap(grab());
@@ -214,6 +222,11 @@ Form5::Form5(MoxApp& app)
     connect(Bild1, &PictureButton::clicked, this, &Form5::Bild1_Click);
 
     createTiles();
+    offerHearAgain(app_.speech());
+}
+
+QString Form5::spokenTask() const {
+    return Bezeichnung27->text();
 }
 
 void Form5::createTiles() {
@@ -223,6 +236,7 @@ void Form5::createTiles() {
         tile->setObjectName(QStringLiteral("Bezeichnung%1").arg(i + 1));
         place(tile, spot.left, spot.top, kTileSize, kTileSize);
         connect(tile, &LetterTile::chosen, this, [this, tile] { abcfeld_DragDrop(tile); });
+        connect(tile, &LetterTile::pickedUp, this, [this, tile] { app_.speech().say(tile->text()); });
         tiles_[static_cast<size_t>(i)] = tile;
     }
     const QList<LetterTile*> order = tilesInReadingOrder();
@@ -315,6 +329,7 @@ void Form5::abcfeld_DragDrop(QWidget* source) {
     auto* tile = qobject_cast<LetterTile*>(source);
     if (!tile)
         return;
+    app_.speech().say(tile->text());
     const QString collected = abcfeld->text();
     if (collected.size() < kCapitals.size() && tile->text() == kCapitals.at(collected.size())) {
         abcfeld->setText(collected + tile->text());

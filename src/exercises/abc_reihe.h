@@ -24,10 +24,13 @@ public:
 
 signals:
     void chosen();
+    // The tile was picked up with the mouse, or reached with the keyboard.
+    void pickedUp();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     // A tile whose letter has gone into the hole shows only a faint outline.
     void paintEvent(QPaintEvent* event) override;
 };
@@ -68,6 +71,9 @@ public:
     void Bild1_Click();
     void Bild2_Click();
     void abcfeld_DragDrop(QWidget* source);
+
+    // The instruction.
+    QString spokenTask() const override;
 
 protected:
     void Form_Load() override;

@@ -8,6 +8,7 @@
 #include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -55,6 +56,26 @@ Form7::Form7(MoxApp& app)
     Liste1->hide();
     Liste2 = new AbcListBox(this);
     Liste2->hide();
+    offerHearAgain(app_.speech());
+}
+
+QString Form7::spokenTask() const {
+    QStringList shown;
+    for (const ClickLabel* word : words())
+        shown.append(word->text());
+    return Bezeichnung7->text() + u'\n' + shown.join(QStringLiteral(", "));
+}
+
+bool Form7::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const auto shown = words();
+        const auto word = std::find(shown.begin(), shown.end(), watched);
+        if (word != shown.end() &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+            app_.speech().say((*word)->text());
+    }
+    return MoxWindow::eventFilter(watched, event);
 }
 
 void Form7::createPictures() {
@@ -86,6 +107,7 @@ void Form7::createWords() {
         word->setAccessibleDescription(QStringLiteral("Wort %1").arg(i + 1));
         place(word, 1320, kWordTop + kWordPitch * i, 5295, 615);
         connect(word, &ClickLabel::clicked, this, [this, word] { Bezeichnung_Click(word); });
+        word->installEventFilter(this);
         *members[static_cast<size_t>(i)] = word;
     }
     // Tab walks the words top to bottom before it reaches the pictures.
@@ -195,6 +217,7 @@ void Form7::showTask(const QStringList& drawn, int k) {
     Bezeichnung6->setText(numberText(k));
     Bezeichnung7->setText(QStringLiteral("Klicke auf das") + numberText(k + 1) +
                           QStringLiteral(". Wort nach der ABC-Folge!"));
+    hearAgain();
 }
 
 void Form7::rightWord() {

@@ -44,12 +44,17 @@ public:
     void Bild3_Click();
     void Bezeichnung_Click(ClickLabel* word);
 
+    // The instruction, then the five words.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
     void closeRequested() override { Bild2_Click(); }
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A word reached by the keyboard is said.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createWords();

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -29,6 +30,10 @@ constexpr int kColourCount = 14;
 // Below this contrast to the white window a letter gets a dark edge.
 constexpr double kLeastContrast = 3.0;
 constexpr int kOutlineDarkness = 300;
+
+const QString kHelp = QStringLiteral("Ein Buchstabe des ABC's fehlt.\r"
+                                     "Stelle ihn mit dem Schieber ein\r"
+                                     "und klicke ihn mit der Maus an!");
 
 } // namespace
 
@@ -82,6 +87,7 @@ Form6::Form6(MoxApp& app)
 
     Bezeichnung1 = new QLabel(this);
     Bezeichnung1->hide();
+    offerHearAgain(app_.speech());
 }
 
 void Form6::Form_Load() {
@@ -124,14 +130,17 @@ void Form6::Bild3_Click() {
 }
 
 void Form6::Bild4_Click() {
-    app_.dialogs().msgBox(QStringLiteral("Ein Buchstabe des ABC's fehlt.\r"
-                                         "Stelle ihn mit dem Schieber ein\r"
-                                         "und klicke ihn mit der Maus an!"),
-                          MsgBox::OkOnly, kTitle);
+    app_.dialogs().msgBox(kHelp, MsgBox::OkOnly, kTitle);
+}
+
+QString Form6::spokenTask() const {
+    return kHelp;
 }
 
 void Form6::HBildlauf1_Change() {
     Bezeichnung2->setText(kLetterPairs.mid(3 * HBildlauf1->value() - 1, 3));
+    // Both cases of the letter sound the same: it is said once.
+    app_.speech().say(Bezeichnung2->text().trimmed().left(1));
 }
 
 void Form6::Bezeichnung2_Click() {

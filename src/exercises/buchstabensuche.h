@@ -36,6 +36,9 @@ public:
     void Bild2_Click();
     void Bild3_Click();
     void Bild4_Click();
+
+    // What the exercise asks, as its help says it.
+    QString spokenTask() const override;
     void HBildlauf1_Change();
     void Bezeichnung2_Click();
 

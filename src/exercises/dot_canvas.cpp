@@ -52,6 +52,22 @@ std::optional<QPoint> DotCanvas::dotOf(QChar letter) const {
                   static_cast<int>(std::lround(centre.y() * Units.height() / box.height())));
 }
 
+std::optional<QChar> DotCanvas::letterAt(QPoint at) const {
+    // About the size of a letter beside its dot, in canvas units.
+    constexpr int kReach = 180;
+    std::optional<QChar> nearest;
+    int nearestDistance = kReach + 1;
+    for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
+        const std::optional<QPoint> dot = dotOf(QChar(letter));
+        const int distance = dot ? (*dot - at).manhattanLength() : kReach + 1;
+        if (distance < nearestDistance) {
+            nearest = QChar(letter);
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
 void DotCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);

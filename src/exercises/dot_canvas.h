@@ -38,6 +38,8 @@ public:
 
     // The centre of the dot that carries the letter (either case), if the picture has one.
     std::optional<QPoint> dotOf(QChar letter) const;
+    // The capital letter of the dot at this point (within reach of a child's click), if any.
+    std::optional<QChar> letterAt(QPoint at) const;
 
 signals:
     // A press of any mouse button, at this point in canvas units.

@@ -6,6 +6,7 @@
 #include "platform/numbers.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -85,6 +86,11 @@ Form3::Form3(MoxApp& app)
     Bezeichnung3 = hiddenLabel({});
     Bezeichnung5 = hiddenLabel({});
     Label1 = hiddenLabel(QStringLiteral("0"));
+    offerHearAgain(app_.speech());
+}
+
+QString Form3::spokenTask() const {
+    return Bezeichnung4->text();
 }
 
 void Form3::Form_Load() {
@@ -108,6 +114,7 @@ void Form3::keyPressEvent(QKeyEvent* event) {
 void Form3::Form_Activate() {
     HBildlauf1->setValue(1);
     Befehl2->setText(QStringLiteral("1"));
+    hearAgain();
 }
 
 void Form3::Datei1_Click() {
@@ -144,6 +151,10 @@ void Form3::newLookupTask() {
     const WordEntry& entry = wordList_.entries[k - 1];
     Bezeichnung3->setText(numberText(entry.page));
     Bezeichnung4->setText(entry.word);
+    // The main window deals the first task before the window is shown; that one is said as
+    // the window opens.
+    if (isVisible())
+        hearAgain();
 }
 
 // Draws entries until one is not dealt yet. Late in a cycle of a long list nearly every draw

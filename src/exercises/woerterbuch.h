@@ -38,6 +38,9 @@ public:
     void Befehl2_Click();
     void Picture1_Click();
 
+    // The search word of the task.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;

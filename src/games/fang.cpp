@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -53,6 +54,7 @@ fang::fang(MoxApp& app)
     setBackgroundColor(Qt::white);
     setClientSize(7215, 5655);
     createControls();
+    offerHearAgain(app_.speech());
     // Key preview: every key press of a control passes the window first.
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
@@ -143,6 +145,13 @@ void fang::createControls() {
     connect(Zeit1, &QTimer::timeout, this, &fang::Zeit1_Timer);
 }
 
+QString fang::spokenTask() const {
+    QStringList caught;
+    for (const QChar letter : Bezeichnung3->text())
+        caught.append(letter);
+    return caught.join(QStringLiteral(", "));
+}
+
 void fang::Form_Load() {
     placeOnScreen(Placement::Centred);
 }
@@ -222,6 +231,7 @@ void fang::checkCatch() {
     const QString inPlay = Bezeichnung4->text();
     if (!inPlay.isEmpty() && posCol.front() == cursorCol && posRow.front() == cursorRow) {
         Bezeichnung3->setText(Bezeichnung3->text() + inPlay.front());
+        app_.speech().say(inPlay.front());
         std::copy(posCol.begin() + 1, posCol.begin() + inPlay.size(), posCol.begin());
         std::copy(posRow.begin() + 1, posRow.begin() + inPlay.size(), posRow.begin());
         Bezeichnung4->setText(inPlay.mid(1));

@@ -52,6 +52,9 @@ public:
     void HBildlauf1_Change();
     void Zeit1_Timer();
 
+    // The letters caught so far.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void closeRequested() override { Befehl1_Click(); }

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/palette.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QPainter>
@@ -113,6 +114,11 @@ galgen::galgen(MoxApp& app)
     Liste2->hide();
     setTabOrder(Liste1, Bild2);
     setTabOrder(Bild2, Bild1);
+    offerHearAgain(app_.speech());
+}
+
+QString galgen::spokenTask() const {
+    return Spoken::letterRow(Bezeichnung1->text());
 }
 
 void galgen::createGallows() {
@@ -170,6 +176,7 @@ void galgen::Form_Activate() {
 void galgen::Liste1_Click() {
     const QString& word = app_.shared().wordText;
     QString& mask = app_.shared().wordMask;
+    app_.speech().say(Liste1->chosenLetter());
     if (!Letters::reveal(word, mask, Liste1->chosenLetter())) {
         wrongLetter();
         return;
@@ -180,6 +187,8 @@ void galgen::Liste1_Click() {
     for (QWidget* shown : freedFigure())
         shown->show();
     app_.dialogs().msgBox(QStringLiteral("Du hast gewonnen!\r"), MsgBox::OkOnly, kTitle);
+    // Now that the game is over, the child hears the word it was about.
+    app_.speech().say(word);
     Bild1_Click();
 }
 
@@ -193,6 +202,7 @@ void galgen::wrongLetter() {
     Bezeichnung2->setText(app_.shared().wordText);
     Bezeichnung2->show();
     app_.dialogs().msgBox(QStringLiteral("Du hast verloren!\r"), MsgBox::OkOnly, kTitle);
+    app_.speech().say(app_.shared().wordText);
     // The main window hands the next word over through this label before the window is shown.
     Bezeichnung2->hide();
     Bild1_Click();

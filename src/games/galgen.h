@@ -76,6 +76,9 @@ public:
     void Bild2_Click();
     void Liste1_Click();
 
+    // The blanks with the letters found so far: the word itself only once the game is over.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;

@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
+#include "platform/speech.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -185,6 +186,11 @@ memo::memo(MoxApp& app)
     Bezeichnung23 = stateLabel({});
     Bezeichnung24 = stateLabel({});
     Bezeichnung25 = stateLabel({});
+    offerHearAgain(app_.speech());
+}
+
+QString memo::spokenTask() const {
+    return Bezeichnung19->text();
 }
 
 void memo::Form_Load() {
@@ -223,6 +229,7 @@ void memo::cardClicked() {
     }
     const QString layout = Bezeichnung21->text();
     Bezeichnung(k)->setCaption(u'\r' + layout.at(k - 1));
+    app_.speech().say(layout.at(k - 1));
     if (a == 0) {
         Bezeichnung23->setText(QString::number(k));
         return;

@@ -62,6 +62,9 @@ public:
     void Bezeichnung_Click(int number);
     void Picture1_Click();
 
+    // The instruction.
+    QString spokenTask() const override;
+
 protected:
     void Form_Load() override;
     void closeRequested() override { Picture1_Click(); }

@@ -15,6 +15,12 @@
 
 namespace {
 bool g_programEnding = false;
+
+// The band of the "Nochmal hören" picture, in twips.
+constexpr int kBandWidth = 735;
+constexpr int kPictureSide = 495;
+constexpr int kPictureTop = 120;
+const QColor kBandColour(205, 232, 255);
 } // namespace
 
 MoxWindow::MoxWindow(QWidget* parent)
@@ -60,7 +66,15 @@ void MoxWindow::setBackgroundColor(const QColor& colour) {
 }
 
 void MoxWindow::setClientSize(int widthTwips, int heightTwips) {
-    setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
+    clientWidth_ = widthTwips;
+    clientHeight_ = heightTwips;
+    fitClientSize();
+}
+
+void MoxWindow::fitClientSize() {
+    const bool band = hearAgain_ && speech_->isOn();
+    setFixedSize(Twips::toPixels(clientWidth_ + (band ? kBandWidth : 0)),
+                 Twips::toPixels(clientHeight_));
 }
 
 void MoxWindow::placeOnScreen(Placement placement) {
@@ -74,18 +88,27 @@ void MoxWindow::placeOnScreen(Placement placement) {
          area.top() + std::max(0, (area.height() - frame.height()) / divisor));
 }
 
-void MoxWindow::offerHearAgain(Speech& speech, int left, int top) {
+void MoxWindow::offerHearAgain(Speech& speech) {
     speech_ = &speech;
+    hearAgainBand_ = new Shape(Shape::Kind::Rectangle, kBandColour, {}, this);
+    place(hearAgainBand_, clientWidth_, 0, kBandWidth, clientHeight_);
     const QString name = QStringLiteral("Nochmal hören");
-    hearAgain_ =
-        new PictureButton(QStringLiteral(":/icons/nochmal.svg"), name, Colors::LightYellow, this);
+    hearAgain_ = new PictureButton(QStringLiteral(":/icons/nochmal.svg"), name, Colors::LightYellow,
+                                   this);
     hearAgain_->setToolTip(name + QStringLiteral(" (F5)"));
-    place(hearAgain_, left, top, 495, 495);
-    hearAgain_->setVisible(speech.isOn());
+    place(hearAgain_, clientWidth_ + (kBandWidth - kPictureSide) / 2, kPictureTop, kPictureSide,
+          kPictureSide);
     connect(hearAgain_, &PictureButton::clicked, this, &MoxWindow::hearAgain);
-    connect(&speech, &Speech::switchedOn, hearAgain_, &QWidget::setVisible);
+    connect(&speech, &Speech::switchedOn, this, &MoxWindow::showHearAgain);
     auto* key = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(key, &QShortcut::activated, this, &MoxWindow::hearAgain);
+    showHearAgain(speech.isOn());
+}
+
+void MoxWindow::showHearAgain(bool on) {
+    hearAgainBand_->setVisible(on);
+    hearAgain_->setVisible(on);
+    fitClientSize();
 }
 
 void MoxWindow::hearAgain() {

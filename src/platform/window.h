@@ -41,9 +41,11 @@ protected:
     void setClientSize(int widthTwips, int heightTwips);
     // Left = (screen width - window width) / 2; Top = half or a quarter of the free height.
     void placeOnScreen(Placement placement);
-    // The "Nochmal hören" picture (495 × 495 twips at the given place) and the key F5, which
-    // say spokenTask() once more; the picture is hidden while the program does not read aloud.
-    void offerHearAgain(Speech& speech, int left, int top);
+    // The "Nochmal hören" picture and the key F5, which say spokenTask() once more. The picture
+    // stands at the top of a narrow band along the right edge, the same place in every window,
+    // beside the window's own controls rather than over any of them; band and picture are there
+    // only while the program reads aloud. Called after setClientSize().
+    void offerHearAgain(Speech& speech);
 
     void closeEvent(QCloseEvent* event) override;
     // Escape leaves a window as its back entry does.
@@ -52,8 +54,14 @@ protected:
 private:
     void activate();
 
+    void showHearAgain(bool on);
+    void fitClientSize();
+
     Speech* speech_ = nullptr;
     PictureButton* hearAgain_ = nullptr;
+    QWidget* hearAgainBand_ = nullptr;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
     bool loaded_ = false;
     bool activationQueued_ = false;
 };
