@@ -1,6 +1,7 @@
 #include "exercises/abc_luecken.h"
 
 #include "app/mox_app.h"
+#include "exercises/letter_panel.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -9,16 +10,15 @@
 #include "platform/speech.h"
 #include "platform/twips.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-
-#include <optional>
 
 namespace {
 
 constexpr int kRowLength = 5;
 constexpr QChar kGap = u'_';
 const QString kSpacing = QStringLiteral("  ");
+// A … Z in 13 columns of two, filled column by column: the top row reads A … M.
+const QString kPanelOrder = QStringLiteral("ANBOCPDQERFSGTHUIVJWKXLYMZ");
 // Right answers after opening that earn nothing yet; every later one earns kReward.
 constexpr int kAnswersBeforeReward = 19;
 constexpr int kReward = 3;
@@ -29,7 +29,7 @@ Form4::Form4(MoxApp& app)
     : app_(app) {
     setWindowTitle(QStringLiteral("A B C - Lücken"));
     setBackgroundColor(Qt::white);
-    setClientSize(6885, 1965);
+    setClientSize(6885, 2430);
     setFocusPolicy(Qt::StrongFocus);
 
     place(new Shape(Shape::Kind::Rectangle, Colors::LightGrey, {}, this), 240, 480, 735, 735);
@@ -55,6 +55,20 @@ Form4::Form4(MoxApp& app)
     Bezeichnung2->setStyleSheet(
         QStringLiteral("color: rgb(0,0,255); background: %1;").arg(Colors::LightCyan.name()));
     place(Bezeichnung2, 240, 1200, 6375, 255);
+
+    // A typed letter reaches the panel wherever the focus is, and answers as a tap on it does.
+    // The panel takes no focus itself, so that Space and Enter answer nothing.
+    Liste1 = new LetterPanel(LetterPanel::Marking::None, this, kPanelOrder);
+    Liste1->setFocusPolicy(Qt::NoFocus);
+    Liste1->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 13.5, true));
+    QPalette colours = Liste1->palette();
+    colours.setColor(QPalette::Base, Colors::LightGrey);
+    colours.setColor(QPalette::Text, Colors::DarkBlue);
+    Liste1->setPalette(colours);
+    Liste1->refill();
+    place(Liste1, 240, 1560, 6375, 750);
+    connect(Liste1, &LetterPanel::letterChosen, this,
+            [this] { Form_KeyDown(Liste1->chosenLetter()); });
 
     Bezeichnung3 = new QLabel(this);
     Bezeichnung3->hide();
@@ -96,13 +110,6 @@ void Form4::newGapRow() {
     for (const QChar letter : row)
         letterRow += letter + kSpacing;
     Bezeichnung1->setText(letterRow);
-}
-
-void Form4::keyPressEvent(QKeyEvent* event) {
-    if (const std::optional<QChar> letter = typedLetter(*event))
-        Form_KeyDown(*letter);
-    else
-        MoxWindow::keyPressEvent(event);
 }
 
 void Form4::Form_KeyDown(QChar letter) {

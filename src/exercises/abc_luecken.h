@@ -2,12 +2,14 @@
 
 #include "platform/window.h"
 
+class LetterPanel;
 class MoxApp;
 class PictureButton;
 class QLabel;
 
 // The missing letter: the child presses the letter that the gap in a row of five letters
-// stands for. From the twentieth right answer on, every right answer earns three points.
+// stands for, on the keyboard or, with a finger or the mouse, on the panel of letters. From the
+// twentieth right answer on, every right answer earns three points.
 class Form4 : public MoxWindow {
     Q_OBJECT
 public:
@@ -18,6 +20,7 @@ public:
     QLabel* Bezeichnung2;    // what to do
     QLabel* Bezeichnung3;    // the missing letter
     QLabel* Bezeichnung4;    // right answers since the window was opened
+    LetterPanel* Liste1;     // A … Z, for those without a keyboard
 
     // Opening from the main window: the count starts again and the first row is dealt.
     void startFresh();
@@ -31,8 +34,6 @@ protected:
     void Form_Load() override;
     void closeRequested() override { Picture1_Click(); }
     void showEvent(QShowEvent* event) override;
-    // Every key reaches the window, as nothing in it takes the keyboard focus.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void newGapRow();

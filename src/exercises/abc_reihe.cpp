@@ -1,6 +1,7 @@
 #include "exercises/abc_reihe.h"
 
 #include "app/mox_app.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/palette.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTouchEvent>
 
 #include <algorithm>
 
@@ -89,6 +91,7 @@ LetterTile::LetterTile(const QString& letter, QWidget* parent)
     setFont(letterFont());
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::OpenHandCursor);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     setAccessibleDescription(QStringLiteral("Buchstabe, Leertaste legt ihn ins Loch"));
     setLetter(letter);
 }
@@ -128,6 +131,48 @@ void LetterTile::paintEvent(QPaintEvent*) {
     painter.setPen(Colors::DarkBlue);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
+}
+
+bool LetterTile::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        followFinger(static_cast<QTouchEvent*>(event));
+        return true;
+    default:
+        return QLabel::event(event);
+    }
+}
+
+void LetterTile::followFinger(QTouchEvent* event) {
+    if (event->type() == QEvent::TouchBegin && finger_ < 0 && !text().isEmpty() &&
+        !event->points().isEmpty()) {
+        const QEventPoint& touch = event->points().first();
+        finger_ = touch.id();
+        grip_ = touch.position();
+        fingerImage_ = new QLabel(window());
+        fingerImage_->setPixmap(grab());
+        fingerImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Accessibility::markDecorative(fingerImage_);
+        emit pickedUp();
+    }
+    const auto touch = std::ranges::find_if(
+        event->points(), [this](const QEventPoint& point) { return point.id() == finger_; });
+    if (finger_ < 0 || touch == event->points().end())
+        return;
+    const QPoint topLeft = window()->mapFromGlobal(touch->globalPosition() - grip_).toPoint();
+    fingerImage_->setGeometry(QRect(topLeft, size()));
+    fingerImage_->show();
+    fingerImage_->raise();
+    if (touch->state() != QEventPoint::Released && event->type() != QEvent::TouchCancel)
+        return;
+    delete fingerImage_;
+    fingerImage_ = nullptr;
+    finger_ = -1;
+    if (event->type() != QEvent::TouchCancel)
+        emit droppedByFinger(touch->globalPosition());
 }
 
 void LetterTile::mousePressEvent(QMouseEvent* event) {
@@ -236,7 +281,10 @@ void Form5::createTiles() {
         tile->setObjectName(QStringLiteral("Bezeichnung%1").arg(i + 1));
         place(tile, spot.left, spot.top, kTileSize, kTileSize);
         connect(tile, &LetterTile::chosen, this, [this, tile] { abcfeld_DragDrop(tile); });
-        connect(tile, &LetterTile::pickedUp, this, [this, tile] { app_.speech().say(tile->text()); });
+        connect(tile, &LetterTile::pickedUp, this,
+                [this, tile] { app_.speech().say(tile->text()); });
+        connect(tile, &LetterTile::droppedByFinger, this,
+                [this, tile](QPointF where) { tileDroppedByFinger(tile, where); });
         tiles_[static_cast<size_t>(i)] = tile;
     }
     const QList<LetterTile*> order = tilesInReadingOrder();
@@ -323,6 +371,14 @@ void Form5::dealLetters() {
         dealt[static_cast<size_t>(r)] = true;
         tile->setLetter(letterRow.at(r));
     }
+}
+
+void Form5::tileDroppedByFinger(LetterTile* tile, QPointF globalPosition) {
+    if (!abcfeld->rect().contains(abcfeld->mapFromGlobal(globalPosition).toPoint()))
+        return;
+    // Queued like the mouse's drop, so that the praise opens after the touch has ended.
+    QMetaObject::invokeMethod(
+        this, [this, tile] { abcfeld_DragDrop(tile); }, Qt::QueuedConnection);
 }
 
 void Form5::abcfeld_DragDrop(QWidget* source) {

@@ -8,10 +8,11 @@
 
 class MoxApp;
 class PictureButton;
+class QTouchEvent;
 
 // A letter tile. Pressing the mouse on it picks its letter up at once and drags it, with the
-// tile's picture under the pointer; an empty tile has nothing to pick up. From the keyboard,
-// Space on a focused tile puts it into the hole.
+// tile's picture under the pointer; an empty tile has nothing to pick up. A finger drags it the
+// same way on a touch screen. From the keyboard, Space on a focused tile puts it into the hole.
 class LetterTile : public QLabel {
     Q_OBJECT
 public:
@@ -24,15 +25,28 @@ public:
 
 signals:
     void chosen();
-    // The tile was picked up with the mouse, or reached with the keyboard.
+    // The tile was picked up with the mouse or a finger, or reached with the keyboard.
     void pickedUp();
+    // The finger that dragged the tile was lifted at this point of the screen.
+    void droppedByFinger(QPointF globalPosition);
 
 protected:
+    // A finger's drag is the tile's own, not the system's drag and drop, which follows the mouse
+    // pointer and, depending on the window system, not a finger.
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     // A tile whose letter has gone into the hole shows only a faint outline.
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    void followFinger(QTouchEvent* event);
+
+    // The tile's picture under the finger while it drags, and that finger.
+    QLabel* fingerImage_ = nullptr;
+    int finger_ = -1;
+    QPointF grip_;
 };
 
 // The hole's text. It takes dropped tiles and shows the collected letters as large as they
@@ -71,6 +85,8 @@ public:
     void Bild1_Click();
     void Bild2_Click();
     void abcfeld_DragDrop(QWidget* source);
+    // A tile dragged by a finger counts as dropped on the hole when the finger is lifted inside it.
+    void tileDroppedByFinger(LetterTile* tile, QPointF globalPosition);
 
     // The instruction.
     QString spokenTask() const override;

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kColumns = 15;
 constexpr int kRows = 2;
 
 // Draws the entries and, while the panel has the focus, an orange ring around the current
@@ -40,10 +39,21 @@ public:
 
 } // namespace
 
-LetterPanel::LetterPanel(Marking marking, QWidget* parent)
+LetterPanel::LetterPanel(Marking marking, QWidget* parent, const QString& letters)
     : QListWidget(parent)
-    , marking_(marking) {
-    setSelectionMode(marking == Marking::Toggle ? MultiSelection : SingleSelection);
+    , marking_(marking)
+    , letters_(letters) {
+    switch (marking) {
+    case Marking::Toggle:
+        setSelectionMode(MultiSelection);
+        break;
+    case Marking::Single:
+        setSelectionMode(SingleSelection);
+        break;
+    case Marking::None:
+        setSelectionMode(NoSelection);
+        break;
+    }
     setFlow(TopToBottom);
     setWrapping(true);
     setResizeMode(Adjust);
@@ -64,7 +74,7 @@ LetterPanel::LetterPanel(Marking marking, QWidget* parent)
 
 void LetterPanel::refill() {
     clear();
-    for (const QChar letter : Letters::kPanelOrder) {
+    for (const QChar letter : std::as_const(letters_)) {
         auto* entry = new QListWidgetItem(QStringLiteral(" %1 ").arg(letter), this);
         entry->setTextAlignment(Qt::AlignCenter);
     }
@@ -89,8 +99,10 @@ bool LetterPanel::chooseTyped(const QKeyEvent& event) {
 }
 
 void LetterPanel::choose(int row) {
-    setCurrentRow(row, marking_ == Marking::Toggle ? QItemSelectionModel::Toggle
-                                                   : QItemSelectionModel::ClearAndSelect);
+    const auto marks = marking_ == Marking::Toggle   ? QItemSelectionModel::Toggle
+                       : marking_ == Marking::Single ? QItemSelectionModel::ClearAndSelect
+                                                     : QItemSelectionModel::NoUpdate;
+    setCurrentRow(row, marks);
     emit letterChosen();
 }
 
@@ -123,6 +135,7 @@ QItemSelectionModel::SelectionFlags LetterPanel::selectionCommand(const QModelIn
 void LetterPanel::resizeEvent(QResizeEvent* event) {
     // A column wraps when the next entry would reach the last pixel row, hence the one pixel.
     const QSize area = viewport()->size();
-    setGridSize(QSize(area.width() / kColumns, (area.height() - 1) / kRows));
+    const auto columns = static_cast<int>(letters_.size() + kRows - 1) / kRows;
+    setGridSize(QSize(area.width() / columns, (area.height() - 1) / kRows));
     QListWidget::resizeEvent(event);
 }

@@ -1,23 +1,28 @@
 #pragma once
 
+#include "exercises/letters.h"
+
 #include <QListWidget>
 
 class QKeyEvent;
 
-// The panel of 30 letters of the word games, in 15 columns of two. A letter is chosen by a
-// click, by Space or Enter on the current letter (the arrows move it), or by typing it anywhere
-// in the panel's window.
+// A panel of letters in two rows, by default the 30 letters of the word games in 15 columns. A
+// letter is chosen by a click or a tap, by Space or Enter on the current letter (the arrows move
+// it), or by typing it anywhere in the panel's window.
 class LetterPanel : public QListWidget {
     Q_OBJECT
 public:
     enum class Marking {
         Toggle, // each choice marks its letter, choosing it again takes the mark away
         Single, // the last chosen letter is marked
+        None,   // nothing is marked: a choice is an answer
     };
 
-    LetterPanel(Marking marking, QWidget* parent);
+    // letters in the order they are added: the panel fills its columns top to bottom.
+    LetterPanel(Marking marking, QWidget* parent, const QString& letters = Letters::kPanelOrder);
 
-    // Empties the panel and adds the 30 entries (a blank, the letter, a blank); no marks.
+    // Empties the panel and adds an entry (a blank, the letter, a blank) for each letter; no
+    // marks.
     void refill();
     // The letter of the entry chosen last.
     QChar chosenLetter() const;
@@ -40,4 +45,5 @@ private:
     void choose(int row);
 
     Marking marking_;
+    QString letters_;
 };

@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -52,9 +51,10 @@ protected:
             drop = dropKey(widget, static_cast<QKeyEvent*>(event));
             break;
         case QEvent::ContextMenu:
-            // A scroll bar's own menu (scroll here, left edge, …) is in English and would stand
-            // over the window; the bar does all of it by clicks and keys anyway.
-            drop = qobject_cast<QScrollBar*>(widget) != nullptr;
+            // The toolkit's menus (a scroll bar's "scroll here", a list's …) are in English and
+            // stand over the window, and some systems open them on a long press of a finger: none
+            // opens but a text field's, with its copy and paste.
+            drop = !isTextField(widget);
             break;
         default:
             break;

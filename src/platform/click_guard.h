@@ -8,8 +8,9 @@ class QWidget;
 // - A press belongs to the window it began in: when a click or a key opens another window, or a
 //   message box, the rest of that click or key (its release, a drag, the keyboard's repeats) and
 //   the second press of a double click do nothing there.
-// - A right click on a scroll bar opens no menu of the toolkit's own.
-// Text fields keep their double click, which selects a word.
+// - No context menu of the toolkit's own opens: a right click, or a long press on a touch screen
+//   (which some systems turn into a right click), acts as nothing.
+// Text fields keep their double click, which selects a word, and their menu of copy and paste.
 namespace ClickGuard {
 // Watches every event of the application; safe to call more than once.
 void install();

@@ -109,11 +109,11 @@ void ProgramSettings::read(const QString& path, Scope scope) {
     if (!info.exists())
         return;
     if (!info.isFile() || !info.isReadable()) {
-        report(path, QStringLiteral("Die Datei lässt sich nicht lesen und bleibt unbeachtet."));
+        report(path, QStringLiteral("nicht lesbar"));
         return;
     }
     if (info.size() > kMaxFileBytes) {
-        report(path, QStringLiteral("Die Datei ist größer als 64 KiB und bleibt unbeachtet."));
+        report(path, QStringLiteral("größer als 64 KiB"));
         return;
     }
     QFile content(path);
@@ -121,7 +121,7 @@ void ProgramSettings::read(const QString& path, Scope scope) {
         content.open(QIODevice::ReadOnly) ? utf8Text(content.readAll()) : std::nullopt;
     const QSettings file(path, QSettings::IniFormat);
     if (!text || file.status() != QSettings::NoError) {
-        report(path, QStringLiteral("Die Datei ist beschädigt und bleibt unbeachtet."));
+        report(path, QStringLiteral("beschädigt"));
         return;
     }
     reportLinesWithoutValue(path, *text);
@@ -137,9 +137,7 @@ void ProgramSettings::reportLinesWithoutValue(const QString& path, const QString
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#') ||
             line.startsWith(u'[') || line.contains(u'='))
             continue;
-        report(path, QStringLiteral("Zeile %1, %2: ohne \"=\" und Wert; sie bleibt unbeachtet.")
-                         .arg(i + 1)
-                         .arg(line));
+        report(path, QStringLiteral("Zeile %1 (%2) ohne \"=\"").arg(i + 1).arg(line));
     }
 }
 
@@ -147,8 +145,7 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
                            Scope scope) {
     const QString entry = shownKey(key) + u'=' + shownValue(value);
     auto badValue = [&](const QString& expected) {
-        report(path, QStringLiteral("%1: erwartet wird %2; der Eintrag bleibt unbeachtet.")
-                         .arg(entry, expected));
+        report(path, entry + QStringLiteral(": erwartet ") + expected);
     };
     const QString onOff = QStringLiteral("true oder false");
     if (key == kSpeechKey) {
@@ -158,14 +155,12 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
         else
             keepFirst(scope == Scope::User ? userSpeech_ : systemSpeech_, *on);
     } else if (key.startsWith(kClassGroup) && scope == Scope::User) {
-        report(path, QStringLiteral("%1: [Klasse] gilt nur in der Datei für alle Benutzer; der "
-                                    "Eintrag bleibt hier unbeachtet.")
-                         .arg(entry));
+        report(path, entry + QStringLiteral(": gilt nur in der Datei für alle Benutzer"));
     } else if (key == kClassFolderKey) {
         const std::optional<QString> folder = singleText(value);
         if (!folder || !QDir::isAbsolutePath(*folder)) {
-            badValue(QStringLiteral("ein Ordner mit vollem Pfad, etwa /srv/moxabc (mit einem Komma "
-                                    "im Namen in Anführungszeichen)"));
+            badValue(
+                QStringLiteral("einen Ordner mit vollem Pfad (mit Komma in Anführungszeichen)"));
         } else if (classFolder_.isEmpty()) {
             classFolder_ = QDir::cleanPath(*folder);
             classFolderFile_ = path;
@@ -177,12 +172,12 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
         else
             keepFirst(kiosk_, *on);
     } else {
-        report(path, QStringLiteral("%1: unbekannter Eintrag; er bleibt unbeachtet.").arg(entry));
+        report(path, entry + QStringLiteral(": unbekannt"));
     }
 }
 
 void ProgramSettings::report(const QString& path, const QString& text) {
-    problems_.append(path + QStringLiteral(": ") + text);
+    problems_.append(path + QStringLiteral(": ") + text + QStringLiteral("; nicht beachtet."));
 }
 
 bool ProgramSettings::speechOn() const {

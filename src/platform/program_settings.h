@@ -42,7 +42,7 @@ public:
     // Kiosk use: the program cannot be ended or minimised by a child.
     bool kiosk() const { return kiosk_.value_or(false); }
 
-    // What was left out, one line each: the file, then what and why, in German.
+    // What was left out, one line each: the file, what and why, in German.
     const QStringList& problems() const { return problems_; }
 
 private:

@@ -1,6 +1,5 @@
 #include "app/working_folder.h"
 #include "platform/program_settings.h"
-#include "read_only_view.h"
 #include "scripted_dialogs.h"
 
 #include <QDir>
@@ -35,14 +34,6 @@ WorkingFolder::Choice usersOwn(const QString& folder) {
     return {folder, WorkingFolder::Choice::Origin::User, {}};
 }
 
-QString unusable(const QString& folder, const QString& reason, const QString& remedy) {
-    return QStringLiteral("MOX-ABC kann seinen Ordner für die Wortlisten und Einstellungen nicht "
-                          "benutzen:\r") +
-           folder + QStringLiteral("\r\r") + reason + QStringLiteral("\r\r") + remedy;
-}
-
-const QString kOwnFolderRemedy =
-    QStringLiteral("Ein anderer Ordner lässt sich mit der Umgebungsvariablen MOXABC_HOME wählen.");
 } // namespace
 
 // A user's first and later starts, each in a home folder of its own.
@@ -58,8 +49,7 @@ private slots:
     void emptyFolderMadeBeforehandIsSeeded();
     void unusableFolderIsNamedWithTheReason_data();
     void unusableFolderIsNamedWithTheReason();
-    void readOnlyFolderServesAsItIs_data();
-    void readOnlyFolderServesAsItIs();
+    void classFolderIsNeverMade();
 
 private:
     QString home() const { return home_->path(); }
@@ -87,82 +77,66 @@ void WorkingFolderTest::cleanup() {
 void WorkingFolderTest::chosenFolder_data() {
     QTest::addColumn<QString>("moxabcHome");
     QTest::addColumn<QString>("xdgDataHome");
-    QTest::addColumn<QByteArray>("user");
-    QTest::addColumn<QByteArrayList>("system");
+    // The settings files of the user and of the folders a and b of XDG_CONFIG_DIRS.
+    QTest::addColumn<QByteArrayList>("files");
     QTest::addColumn<QString>("expected");
-    const QByteArray klasse2("[Klasse]\nOrdner=/srv/klasse2\n");
-    QTest::newRow("default") << ""
-                             << "" << QByteArray() << QByteArrayList()
-                             << "/home/kim/.local/share/moxabc";
-    QTest::newRow("data home") << ""
-                               << "/srv/data/" << QByteArray() << QByteArrayList()
-                               << "/srv/data/moxabc";
+    QTest::addColumn<QStringList>("problems"); // "a" for a's file, then what is left out
+    using Files = QByteArrayList;
+    const QByteArray klasse("[Klasse]\nOrdner=/srv/2b\n");
+    const QByteArray own("[Klasse]\nOrdner=/frei\n");
+    const QString perUser = QStringLiteral("/home/kim/.local/share/moxabc");
+    const QStringList none;
+    QTest::newRow("default") << QString() << QString() << Files() << perUser << none;
+    QTest::newRow("data home") << QString() << "/srv/data/" << Files() << "/srv/data/moxabc"
+                               << none;
     QTest::newRow("relative data home ignored")
-        << ""
-        << "data" << QByteArray() << QByteArrayList() << "/home/kim/.local/share/moxabc";
-    QTest::newRow("own folder wins")
-        << "/srv/klasse2"
-        << "/srv/data" << QByteArray() << QByteArrayList() << "/srv/klasse2";
-    QTest::newRow("class folder for every account")
-        << ""
-        << "" << QByteArray() << QByteArrayList{klasse2} << "/srv/klasse2";
+        << QString() << "data" << Files() << perUser << none;
+    QTest::newRow("own folder wins") << "/srv/2b"
+                                     << "/srv/data" << Files() << "/srv/2b" << none;
     QTest::newRow("class folder over data home")
-        << ""
-        << "/srv/data" << QByteArray() << QByteArrayList{klasse2} << "/srv/klasse2";
+        << QString() << "/srv/data" << Files{"", klasse} << "/srv/2b" << none;
     QTest::newRow("own folder over class folder")
-        << "/home/kim/probe"
-        << "" << QByteArray() << QByteArrayList{klasse2} << "/home/kim/probe";
-    QTest::newRow("user cannot name a class folder")
-        << ""
-        << "" << QByteArray("[Klasse]\nOrdner=/home/kim/frei\n") << QByteArrayList()
-        << "/home/kim/.local/share/moxabc";
-    QTest::newRow("user cannot move the class folder")
-        << ""
-        << "" << QByteArray("[Klasse]\nOrdner=/home/kim/frei\n") << QByteArrayList{klasse2}
-        << "/srv/klasse2";
-    QTest::newRow("first configuration folder wins")
-        << ""
-        << "" << QByteArray()
-        << QByteArrayList{"[Klasse]\nOrdner=/srv/a\n", "[Klasse]\nOrdner=/srv/b\n"} << "/srv/a";
-    QTest::newRow("later configuration folder fills in")
-        << ""
-        << "" << QByteArray() << QByteArrayList{"[Klasse]\nKiosk=true\n", klasse2}
-        << "/srv/klasse2";
-    QTest::newRow("relative class folder ignored")
-        << ""
-        << "" << QByteArray() << QByteArrayList{"[Klasse]\nOrdner=klasse2\n"}
-        << "/home/kim/.local/share/moxabc";
-    QTest::newRow("damaged system file ignored")
-        << ""
-        << "" << QByteArray() << QByteArrayList{"[Klasse\nOrdner=/srv/klasse2\n"}
-        << "/home/kim/.local/share/moxabc";
-    QTest::newRow("tidied") << ""
-                            << "" << QByteArray()
-                            << QByteArrayList{"[Klasse]\nOrdner = /srv//klasse2/ \n"}
-                            << "/srv/klasse2";
+        << "/probe" << QString() << Files{"", klasse} << "/probe" << none;
+    QTest::newRow("user cannot move it")
+        << QString() << QString() << Files{own, klasse} << "/srv/2b"
+        << QStringList{"user: [Klasse] Ordner=/frei: gilt nur in der Datei für alle Benutzer"};
+    QTest::newRow("first folder first")
+        << QString() << QString() << Files{"", "[Klasse]\nOrdner=/a\n", klasse} << "/a" << none;
+    QTest::newRow("unknown keys, bad values")
+        << QString() << QString() << Files{"Farbe=1\n", "[Klasse]\nKiosk=nie\nOrdner=2b\n", klasse}
+        << "/srv/2b"
+        << QStringList{"user: Farbe=1: unbekannt",
+                       "a: [Klasse] Kiosk=nie: erwartet true oder false",
+                       "a: [Klasse] Ordner=2b: erwartet einen Ordner mit vollem Pfad (mit Komma in "
+                       "Anführungszeichen)"};
+    QTest::newRow("damaged") << QString() << QString() << Files{"\x01", "[Klasse\nOrdner=/a\n"}
+                             << perUser << QStringList{"user: beschädigt", "a: beschädigt"};
 }
 
 void WorkingFolderTest::chosenFolder() {
     QFETCH(QString, moxabcHome);
     QFETCH(QString, xdgDataHome);
-    QFETCH(QByteArray, user);
-    QFETCH(QByteArrayList, system);
+    QFETCH(QByteArrayList, files);
     QFETCH(QString, expected);
-    QMap<QString, QString> variables{{QStringLiteral("HOME"), QStringLiteral("/home/kim")}};
+    QFETCH(QStringList, problems);
+    const QStringList folders{"user", "a", "b"};
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QVERIFY(QDir(home()).mkpath(folders[i] + "/moxabc"));
+        write(home() + u'/' + folders[i] + "/moxabc/moxabc.conf", files[i]);
+    }
+    for (QString& problem : problems)
+        problem = home() + u'/' + problem.insert(problem.indexOf(u':'), "/moxabc/moxabc.conf") +
+                  "; nicht beachtet.";
+    QMap<QString, QString> variables{{"HOME", "/home/kim"},
+                                     {"XDG_CONFIG_HOME", home() + "/user"},
+                                     {"XDG_CONFIG_DIRS", home() + "/a:" + home() + "/b"}};
     if (!moxabcHome.isEmpty())
         variables.insert(QStringLiteral("MOXABC_HOME"), moxabcHome);
     if (!xdgDataHome.isEmpty())
         variables.insert(QStringLiteral("XDG_DATA_HOME"), xdgDataHome);
-    ProgramSettings::Files files{home_->filePath(QStringLiteral("user.conf")), {}};
-    if (!user.isEmpty())
-        write(files.user, user);
-    for (const QByteArray& content : system) {
-        files.system.append(
-            home_->filePath(QStringLiteral("system%1.conf").arg(files.system.size())));
-        write(files.system.last(), content);
-    }
-    QCOMPARE(WorkingFolder::choose(environment(variables), ProgramSettings(files)).folder,
-             expected);
+    const ProgramSettings settings(ProgramSettings::filesFor(environment(variables)));
+    QCOMPARE(WorkingFolder::choose(environment(variables), settings).folder, expected);
+    QCOMPARE(settings.problems(), problems);
 }
 
 void WorkingFolderTest::firstStartSeedsTheUsersFolder() {
@@ -202,70 +176,43 @@ void WorkingFolderTest::emptyFolderMadeBeforehandIsSeeded() {
 void WorkingFolderTest::unusableFolderIsNamedWithTheReason_data() {
     QTest::addColumn<QString>("blocker");
     QTest::addColumn<QString>("folder");
-    QTest::addColumn<bool>("classFolder");
-    QTest::addColumn<QString>("reason");
-    const QString fileInTheWay =
-        QStringLiteral("Der Ordner lässt sich nicht anlegen. An seiner "
-                       "Stelle oder auf dem Weg dorthin liegt eine Datei.");
     QTest::newRow("file in its place") << "moxabc"
-                                       << "moxabc" << false << fileInTheWay;
+                                       << "moxabc";
     QTest::newRow("file on the way") << ".local"
-                                     << ".local/share/moxabc" << false << fileInTheWay;
-    QTest::newRow("class folder missing") << ""
-                                          << "klasse" << true << "Den Ordner gibt es nicht.";
-    QTest::newRow("file in the class folder's place")
-        << "klasse"
-        << "klasse" << true << "An seiner Stelle liegt eine Datei.";
+                                     << ".local/share/moxabc";
 }
 
 void WorkingFolderTest::unusableFolderIsNamedWithTheReason() {
     QFETCH(QString, blocker);
     QFETCH(QString, folder);
-    QFETCH(bool, classFolder);
-    QFETCH(QString, reason);
-    if (!blocker.isEmpty())
-        write(home_->filePath(blocker), "Notizen");
+    write(home_->filePath(blocker), "Notizen");
     const QString path = home_->filePath(folder);
-    const QString file = QStringLiteral("/etc/xdg/moxabc/moxabc.conf");
-    const WorkingFolder::Choice choice =
-        classFolder ? WorkingFolder::Choice{path, WorkingFolder::Choice::Origin::Class, file}
-                    : usersOwn(path);
-    const QString remedy = classFolder ? QStringLiteral("Der Ordner ist für alle Benutzer in ") +
-                                             file + QStringLiteral(" unter [Klasse] eingetragen.")
-                                       : kOwnFolderRemedy;
-    dialogs_.expectMessage(unusable(path, reason, remedy), QStringLiteral("MOX-ABC"),
-                           MsgBox::OkOnly);
-    QVERIFY(!WorkingFolder::enter(choice, samples(), dialogs_));
+    dialogs_.expectMessage(QStringLiteral("MOX-ABC kann seinen Ordner für die Wortlisten und "
+                                          "Einstellungen nicht benutzen:\r") +
+                               path +
+                               QStringLiteral("\r\rDer Ordner lässt sich nicht anlegen. An seiner "
+                                              "Stelle oder auf dem Weg dorthin liegt eine "
+                                              "Datei.\r\rEin anderer Ordner lässt sich mit der "
+                                              "Umgebungsvariablen MOXABC_HOME wählen."),
+                           QStringLiteral("MOX-ABC"), MsgBox::OkOnly);
+    QVERIFY(!WorkingFolder::enter(usersOwn(path), samples(), dialogs_));
     QVERIFY2(dialogs_.ok(), qPrintable(dialogs_.report()));
     QCOMPARE(QDir::currentPath(), startFolder_);
-    QVERIFY(!QFileInfo(path).isDir());
-    if (!blocker.isEmpty())
-        QCOMPARE(read(home_->filePath(blocker)), QByteArray("Notizen"));
+    QCOMPARE(read(home_->filePath(blocker)), QByteArray("Notizen"));
 }
 
-void WorkingFolderTest::readOnlyFolderServesAsItIs_data() {
-    QTest::addColumn<QStringList>("files");
-    QTest::newRow("the teacher's class folder") << QStringList{"MOXABC.INI", "MOXABC2.TXT"};
-    QTest::newRow("empty, so never seeded") << QStringList();
-}
-
-void WorkingFolderTest::readOnlyFolderServesAsItIs() {
-    QFETCH(QStringList, files);
-    const QString shared = home_->filePath(QStringLiteral("klasse"));
-    QVERIFY(QDir().mkpath(shared));
-    for (const QString& name : files)
-        write(shared + u'/' + name, name.toLatin1());
-    ReadOnlyView view(shared);
-    QVERIFY2(view.error().isEmpty(), qPrintable(view.error()));
-    for (const auto origin :
-         {WorkingFolder::Choice::Origin::Class, WorkingFolder::Choice::Origin::Environment}) {
-        QVERIFY(WorkingFolder::enter({view.path(), origin, {}}, samples(), dialogs_));
-        QVERIFY2(dialogs_.ok(), qPrintable(dialogs_.report()));
-        QCOMPARE(QDir::currentPath(), view.path());
-        QCOMPARE(QDir::current().entryList(QDir::Files), files);
-    }
-    for (const QString& name : files)
-        QCOMPARE(read(shared + u'/' + name), name.toLatin1());
+void WorkingFolderTest::classFolderIsNeverMade() {
+    const QString path = home_->filePath(QStringLiteral("klasse"));
+    dialogs_.expectMessage("MOX-ABC kann seinen Ordner für die Wortlisten und Einstellungen nicht "
+                           "benutzen:\r" +
+                               path +
+                               "\r\rDen Ordner gibt es nicht.\r\rDer Ordner ist "
+                               "für alle Benutzer in /etc/moxabc.conf unter [Klasse] eingetragen.",
+                           "MOX-ABC", MsgBox::OkOnly);
+    QVERIFY(!WorkingFolder::enter({path, WorkingFolder::Choice::Origin::Class, "/etc/moxabc.conf"},
+                                  samples(), dialogs_));
+    QVERIFY2(dialogs_.ok(), qPrintable(dialogs_.report()));
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 QTEST_GUILESS_MAIN(WorkingFolderTest)
