@@ -97,8 +97,7 @@ void ClassSetupTest::endInKioskUse_data() {
     QTest::addColumn<int>("answer");       // 0: no question is due
     QTest::newRow("off: picture") << false << EndBy::Picture << QString() << int(MsgBox::Yes);
     QTest::newRow("off: closing") << false << EndBy::WindowClose << QString() << int(MsgBox::No);
-    QTest::newRow("kiosk: password, yes") << true << EndBy::Picture << "7" << int(MsgBox::Yes);
-    QTest::newRow("kiosk: password, no") << true << EndBy::Caption << "7" << int(MsgBox::No);
+    QTest::newRow("kiosk: password, no") << true << EndBy::Picture << "7" << int(MsgBox::No);
     QTest::newRow("kiosk: wrong password") << true << EndBy::Caption << " 7" << 0;
     QTest::newRow("kiosk: closing") << true << EndBy::WindowClose << "7" << int(MsgBox::Yes);
 }

@@ -1,17 +1,12 @@
-#include "exercises/abc_folgen.h"
 #include "exercises/abc_luecken.h"
 #include "exercises/abc_reihe.h"
 #include "exercises/letter_panel.h"
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
-#include "games/fang.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleHints>
-#include <QTimer>
 
 #include <functional>
 
@@ -53,7 +48,6 @@ private slots:
     void tapsActAsClicks();
     void fingerDragsTilesIntoTheHole_data();
     void fingerDragsTilesIntoTheHole();
-    void longPressOpensNoMenu();
 };
 
 void TouchTest::initTestCase() {
@@ -131,26 +125,6 @@ void TouchTest::fingerDragsTilesIntoTheHole() {
     QCOMPARE(dragged->text().isEmpty(), hole.endsWith(letter));
     QCOMPARE(fx.points(), completes ? QStringLiteral("2") : QStringLiteral("0"));
     QCOMPARE(form.children().size(), parts); // the tile's picture under the finger is gone
-}
-
-void TouchTest::longPressOpensNoMenu() {
-    // Some systems turn a long press into a right click, which asks for a context menu; scroll
-    // bars and lists would offer their own.
-    Fixture fx;
-    fx.start();
-    int menus = 0;
-    for (QWidget* window : QWidgetList{&fx.window<Form2>(), &fx.window<fang>()}) {
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            QTimer::singleShot(0, control, [&menus] {
-                if (QWidget* menu = QApplication::activePopupWidget(); menu && menu->close())
-                    ++menus;
-            });
-            QContextMenuEvent press(QContextMenuEvent::Mouse, {}, control->mapToGlobal(QPoint()));
-            QApplication::sendEvent(control, &press);
-            Fixture::settle();
-        }
-    }
-    QCOMPARE(menus, 0);
 }
 
 QTEST_MAIN(TouchTest)
