@@ -3,38 +3,133 @@
 #include "platform/numbers.h"
 #include "platform/textfile.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
 WordList refused() {
-    return {{}, WordListError::TooLarge};
+    return {{}, {}, WordListError::TooLarge};
 }
 
-std::optional<int> pageNumber(QStringView line) {
-    const auto value = parseNumber(firstField(line));
-    if (!value || *value != std::trunc(*value) || *value < 1 || *value > kMaxPage)
-        return std::nullopt;
-    return static_cast<int>(*value);
+// A line meant as a page that is none: one with a digit ("12a", "0", "S. 12") or a number
+// written in words ("zwölf", "einundzwanzig").
+bool looksLikePage(QStringView line) {
+    static const QRegularExpression numberWord(
+        QStringLiteral("^(ein|eins|zwei|drei|vier|fünf|sech|sechs|sieb|sieben|acht|neun|zehn|"
+                       "elf|zwölf|zwan|zig|ßig|und|hundert|tausend)+$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return std::any_of(line.begin(), line.end(), [](QChar ch) { return ch.isDigit(); }) ||
+           numberWord.match(line.trimmed().toString()).hasMatch();
 }
 
-// Binary data, a NUL or half a character (of a damaged UTF-16 file) in a word would reach the
-// child as boxes and garbage, and no dictionary holds a word of a whole paragraph.
-std::optional<QString> searchWord(QStringView line) {
-    if (line.size() > kMaxWordLength || !line.isValidUtf16())
-        return std::nullopt;
-    QString word = line.toString();
-    for (QChar& ch : word) {
-        if (ch == u'\t')
-            ch = u' ';
-        else if (ch.category() == QChar::Other_Control)
+// The lines of a text that are not blank, with a look at the two that come next.
+class PairLines {
+public:
+    explicit PairLines(const QString& text)
+        : reader_(text) {}
+
+    std::optional<QStringView> next() {
+        fill(1);
+        if (ahead_.isEmpty())
             return std::nullopt;
+        return ahead_.takeFirst();
     }
-    return word;
+    // The line after the next `skip` lines.
+    std::optional<QStringView> peek(qsizetype skip = 0) {
+        fill(skip + 1);
+        return skip < ahead_.size() ? std::optional(ahead_[skip]) : std::nullopt;
+    }
+
+private:
+    void fill(qsizetype count) {
+        while (ahead_.size() < count && !reader_.atEnd()) {
+            const QStringView line = reader_.readLine();
+            if (!line.trimmed().isEmpty())
+                ahead_.append(line);
+        }
+    }
+
+    TextReader reader_;
+    QList<QStringView> ahead_;
+};
+
+bool isPage(std::optional<QStringView> line) {
+    return line && pageFault(*line) == RowFault::None;
 }
 
 } // namespace
+
+RowFault wordFault(QStringView word) {
+    if (word.trimmed().isEmpty())
+        return RowFault::WordMissing;
+    if (word.size() > kMaxWordLength)
+        return RowFault::WordTooLong;
+    // Binary data, a NUL or half a character (of a damaged UTF-16 file) would reach the child
+    // as boxes and garbage.
+    if (!word.isValidUtf16())
+        return RowFault::WordUnreadable;
+    for (const QChar ch : word) {
+        if (ch != u'\t' && ch.category() == QChar::Other_Control)
+            return RowFault::WordUnreadable;
+    }
+    return RowFault::None;
+}
+
+RowFault pageFault(QStringView page) {
+    const QStringView field = firstField(page);
+    if (field.isEmpty())
+        return RowFault::PageMissing;
+    const auto value = parseNumber(field);
+    if (!value)
+        return RowFault::PageNotNumber;
+    if (*value != std::trunc(*value))
+        return RowFault::PageNotWhole;
+    if (*value < 1 || *value > kMaxPage)
+        return RowFault::PageOutOfRange;
+    return RowFault::None;
+}
+
+RowFault rowFault(QStringView word, QStringView page) {
+    const RowFault ofWord = wordFault(word);
+    return ofWord != RowFault::None ? ofWord : pageFault(page);
+}
+
+std::optional<int> pageNumber(QStringView page) {
+    if (pageFault(page) != RowFault::None)
+        return std::nullopt;
+    return static_cast<int>(*parseNumber(firstField(page)));
+}
+
+QString wordFromLine(QStringView line) {
+    QString word = line.toString();
+    word.replace(u'\t', u' ');
+    return word;
+}
+
+QString rowFaultText(RowFault fault) {
+    switch (fault) {
+    case RowFault::None:
+        break;
+    case RowFault::WordMissing:
+        return QStringLiteral("Das Wort fehlt.");
+    case RowFault::WordTooLong:
+        return QStringLiteral("Das Wort ist länger als 100 Zeichen.");
+    case RowFault::WordUnreadable:
+        return QStringLiteral("Im Wort steht ein unlesbares Zeichen.");
+    case RowFault::PageMissing:
+        return QStringLiteral("Die Seitenzahl fehlt.");
+    case RowFault::PageNotNumber:
+        return QStringLiteral("Die Seitenzahl muss in Ziffern geschrieben sein, zum Beispiel 12.");
+    case RowFault::PageNotWhole:
+        return QStringLiteral("Die Seitenzahl muss eine ganze Zahl sein.");
+    case RowFault::PageOutOfRange:
+        return QStringLiteral("Die Seitenzahl muss zwischen 1 und 9999 liegen.");
+    }
+    return {};
+}
 
 QStringList WordList::words() const {
     QStringList words;
@@ -59,26 +154,31 @@ QString wordListTooLargeText() {
 
 WordList parseWordList(const QString& text) {
     WordList list;
-    TextReader reader(text);
-    bool awaitingPage = false;
-    std::optional<QString> word; // nothing while the line awaiting its page is not a word
-    while (!reader.atEnd()) {
-        const QStringView line = reader.readLine();
-        if (line.trimmed().isEmpty())
-            continue;
-        if (awaitingPage) {
-            if (const auto page = pageNumber(line)) {
-                awaitingPage = false;
-                if (!word)
-                    continue;
-                if (list.entries.size() == kMaxWordListEntries)
-                    return refused();
-                list.entries.append({std::move(*word), *page});
+    PairLines lines(text);
+    const auto drop = [&list](QStringView word, QStringView page) {
+        list.dropped.append(
+            {list.entries.size(), word.toString(), page.toString(), rowFault(word, page)});
+    };
+    while (const std::optional<QStringView> word = lines.next()) {
+        if (isPage(lines.peek())) {
+            const QStringView page = *lines.next();
+            if (wordFault(*word) != RowFault::None) {
+                drop(*word, page);
                 continue;
             }
+            if (list.entries.size() == kMaxWordListEntries)
+                return refused();
+            list.entries.append({wordFromLine(*word), *pageNumber(page)});
+            continue;
         }
-        awaitingPage = true;
-        word = searchWord(line);
+        // A line meant as the page, unless it is a word with a page of its own: then it is read
+        // as the next word, as any line after a word without a page.
+        const std::optional<QStringView> meant = lines.peek();
+        if (meant && looksLikePage(*meant) && !isPage(lines.peek(1))) {
+            drop(*word, *lines.next());
+            continue;
+        }
+        drop(*word, {});
     }
     return list;
 }

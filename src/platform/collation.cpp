@@ -38,12 +38,20 @@ int sign(int value) {
 
 } // namespace
 
-int abcCompare(const QString& a, const QString& b) {
-    if (const int primary = sign(sortKey(a, false).compare(sortKey(b, false))))
+AbcKey abcKey(const QString& text) {
+    return {sortKey(text, false), sortKey(text, true), text};
+}
+
+int abcCompare(const AbcKey& a, const AbcKey& b) {
+    if (const int primary = sign(a.plain.compare(b.plain)))
         return primary;
-    if (const int umlauts = sign(sortKey(a, true).compare(sortKey(b, true))))
+    if (const int umlauts = sign(a.umlauts.compare(b.umlauts)))
         return umlauts;
-    return sign(a.compare(b));
+    return sign(a.text.compare(b.text));
+}
+
+int abcCompare(const QString& a, const QString& b) {
+    return abcCompare(abcKey(a), abcKey(b));
 }
 
 void abcSort(QStringList& texts) {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <array>
@@ -45,25 +46,58 @@ QByteArray encodeWindows1252(const QString& text) {
 }
 
 QString decodeTextFile(const QByteArray& bytes) {
+    return decodeTextFileWithEncoding(bytes).text;
+}
+
+DecodedText decodeTextFileWithEncoding(const QByteArray& bytes) {
     // Exactly one mark is dropped, never a second one that belongs to the text.
     constexpr auto keepMarks =
         QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
     const QByteArrayView view(bytes);
     if (view.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE, keepMarks).decode(view.sliced(2));
+        return {QStringDecoder(QStringDecoder::Utf16LE, keepMarks).decode(view.sliced(2)),
+                TextEncoding::Utf16LE};
     if (view.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE, keepMarks).decode(view.sliced(2));
+        return {QStringDecoder(QStringDecoder::Utf16BE, keepMarks).decode(view.sliced(2)),
+                TextEncoding::Utf16BE};
     {
         // Scoped so that a file that is not UTF-8 is never held decoded twice.
         QStringDecoder utf8(QStringDecoder::Utf8, keepMarks);
         QString text = utf8.decode(view);
         if (!utf8.hasError()) {
-            if (text.startsWith(QChar(0xFEFF)))
+            if (text.startsWith(QChar(0xFEFF))) {
                 text.remove(0, 1);
-            return text;
+                return {std::move(text), TextEncoding::Utf8WithMark};
+            }
+            const bool ascii =
+                std::all_of(view.begin(), view.end(), [](char byte) { return (byte & 0x80) == 0; });
+            return {std::move(text), ascii ? TextEncoding::Windows1252 : TextEncoding::Utf8};
         }
     }
-    return decodeWindows1252(bytes);
+    return {decodeWindows1252(bytes), TextEncoding::Windows1252};
+}
+
+std::optional<QByteArray> encodeTextFile(const QString& text, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Windows1252: {
+        QByteArray bytes = encodeWindows1252(text);
+        // '?' stands for a character without a place; a real '?' decodes back to itself.
+        if (bytes.count('?') != text.count(u'?'))
+            return std::nullopt;
+        return bytes;
+    }
+    case TextEncoding::Utf8:
+        return text.toUtf8();
+    case TextEncoding::Utf8WithMark:
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    case TextEncoding::Utf16LE:
+        return QByteArray(
+            QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom).encode(text));
+    case TextEncoding::Utf16BE:
+        return QByteArray(
+            QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom).encode(text));
+    }
+    return std::nullopt;
 }
 
 FileBytes readFileBytes(const QString& path, qint64 maxBytes) {

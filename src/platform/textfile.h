@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // Windows-1252, the 8-bit encoding of the program's text files.
 QString decodeWindows1252(const QByteArray& bytes);
 QByteArray encodeWindows1252(const QString& text);
@@ -11,6 +13,19 @@ QByteArray encodeWindows1252(const QString& text);
 // mark) is read as UTF-8, anything else as Windows-1252, so that files from old and new editors
 // all show their umlauts.
 QString decodeTextFile(const QByteArray& bytes);
+
+// The encodings decodeTextFile tells apart, so that a file written back keeps its own.
+enum class TextEncoding { Windows1252, Utf8, Utf8WithMark, Utf16LE, Utf16BE };
+struct DecodedText {
+    QString text;
+    TextEncoding encoding = TextEncoding::Windows1252;
+};
+// As decodeTextFile, and which encoding it found. Plain ASCII counts as Windows-1252, the
+// program's own 8-bit encoding: its bytes are the same in both.
+DecodedText decodeTextFileWithEncoding(const QByteArray& bytes);
+// The text in the encoding, with the byte-order mark the encoding carries; nothing when a
+// character has no place in it (only Windows-1252 lacks places).
+std::optional<QByteArray> encodeTextFile(const QString& text, TextEncoding encoding);
 
 // A whole file's bytes, or why there are none.
 struct FileBytes {

@@ -1,15 +1,21 @@
 #include "exercises/word_list.h"
+#include "row_rules.h"
 
 #include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QList<WordEntry>)
+Q_DECLARE_METATYPE(QList<DroppedRow>)
 
 class WordListTest : public QObject {
     Q_OBJECT
 private slots:
     void readsPairs_data();
     void readsPairs();
+    void rowRuleSharedWithReader_data() { rowRuleTable(); }
+    void rowRuleSharedWithReader();
+    void reportsDroppedPairs_data();
+    void reportsDroppedPairs();
     void readsEveryEncoding_data();
     void readsEveryEncoding();
     void missingFileIsNoList();
@@ -63,6 +69,72 @@ void WordListTest::readsPairs() {
     for (qsizetype i = 0; i < entries.size(); ++i) {
         QCOMPARE(list.entries[i].word, entries[i].word);
         QCOMPARE(list.entries[i].page, entries[i].page);
+    }
+}
+
+void WordListTest::rowRuleSharedWithReader() {
+    QFETCH(QString, word);
+    QFETCH(QString, page);
+    QFETCH(RowFault, fault);
+    QFETCH(QString, reason);
+    QCOMPARE(rowFault(word, page), fault);
+    QCOMPARE(rowFaultText(fault), reason);
+    if (word.trimmed().isEmpty())
+        return; // the reader skips blank lines
+    const WordList list = parseWordList(word + "\r\n" + page + "\r\nZug\r\n3\r\n");
+    QCOMPARE(list.entries.last().word, QStringLiteral("Zug"));
+    if (fault == RowFault::None) {
+        QCOMPARE(list.entries.size(), 2);
+        QCOMPARE(list.entries[0].word, QString(word).replace(u'\t', u' '));
+        QCOMPARE(list.entries[0].page, *pageNumber(page));
+        QVERIFY(list.dropped.isEmpty());
+        return;
+    }
+    QCOMPARE(list.entries.size(), 1);
+    QCOMPARE(list.dropped.size(), 1);
+    QCOMPARE(list.dropped[0].position, 0);
+    QCOMPARE(list.dropped[0].word, word);
+    QCOMPARE(list.dropped[0].page, page);
+    QCOMPARE(list.dropped[0].fault, fault);
+}
+
+void WordListTest::reportsDroppedPairs_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QList<DroppedRow>>("dropped");
+    QTest::newRow("page in words between good pairs")
+        << QString::fromUtf8("Apfel\r\n12\r\nHund\r\nzwölf\r\nBaum\r\n15\r\n")
+        << QStringList{"Apfel", "Baum"}
+        << QList<DroppedRow>{{1, "Hund", QString::fromUtf8("zwölf"), RowFault::PageNotNumber}};
+    QTest::newRow("words without pages stay words")
+        << "Apfel\r\nBaum\r\nKatze\r\n"
+        << QStringList{}
+        << QList<DroppedRow>{{0, "Apfel", "", RowFault::PageMissing},
+                             {0, "Baum", "", RowFault::PageMissing},
+                             {0, "Katze", "", RowFault::PageMissing}};
+    QTest::newRow("a page-like word with a page of its own stays an entry")
+        << "Hund\r\n12a\r\n5\r\n"
+        << QStringList{"12a"} << QList<DroppedRow>{{0, "Hund", "", RowFault::PageMissing}};
+    QTest::newRow("last word without page")
+        << "Apfel\r\n12\r\n\r\nKatze\r\n"
+        << QStringList{"Apfel"} << QList<DroppedRow>{{1, "Katze", "", RowFault::PageMissing}};
+    QTest::newRow("bad word keeps its page")
+        << "\x01\r\n12\r\n7\r\n3\r\n"
+        << QStringList{"7"} << QList<DroppedRow>{{0, "\x01", "12", RowFault::WordUnreadable}};
+}
+
+void WordListTest::reportsDroppedPairs() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, words);
+    QFETCH(QList<DroppedRow>, dropped);
+    const WordList list = parseWordList(text);
+    QCOMPARE(list.words(), words);
+    QCOMPARE(list.dropped.size(), dropped.size());
+    for (qsizetype i = 0; i < dropped.size(); ++i) {
+        QCOMPARE(list.dropped[i].position, dropped[i].position);
+        QCOMPARE(list.dropped[i].word, dropped[i].word);
+        QCOMPARE(list.dropped[i].page, dropped[i].page);
+        QCOMPARE(list.dropped[i].fault, dropped[i].fault);
     }
 }
 

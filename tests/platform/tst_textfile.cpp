@@ -1,6 +1,8 @@
 #include "platform/textfile.h"
 
 #include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(TextEncoding)
 #include <QTest>
 
 class TextFileTest : public QObject {
@@ -22,33 +24,46 @@ void TextFileTest::windows1252RoundTrip() {
     QCOMPARE(text, QString::fromUtf8("Äpfel € „gut“ ß"));
     QCOMPARE(encodeWindows1252(text), bytes);
     QCOMPARE(encodeWindows1252(QString::fromUtf8("Ω")), QByteArray("?"));
+    QCOMPARE(encodeTextFile(QString::fromUtf8("Wo? Ω"), TextEncoding::Windows1252), std::nullopt);
+    QCOMPARE(encodeTextFile(QStringLiteral("Wo?"), TextEncoding::Windows1252), QByteArray("Wo?"));
 }
 
 void TextFileTest::detectsEncoding_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    QTest::newRow("utf-8") << QByteArray("B\xc3\xa4r") << QString::fromUtf8("Bär");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::newRow("utf-8") << QByteArray("B\xc3\xa4r") << QString::fromUtf8("Bär")
+                           << TextEncoding::Utf8;
     QTest::newRow("utf-8 with mark") << QByteArray("\xef\xbb\xbf"
                                                    "B\xc3\xa4r")
-                                     << QString::fromUtf8("Bär");
+                                     << QString::fromUtf8("Bär") << TextEncoding::Utf8WithMark;
     QTest::newRow("utf-8, mark and a second one in the text")
         << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
                       "B\xc3\xa4r")
-        << QChar(0xFEFF) + QString::fromUtf8("Bär");
-    QTest::newRow("windows-1252") << QByteArray("B\xe4r") << QString::fromUtf8("Bär");
-    QTest::newRow("plain ascii") << QByteArray("Baum") << QStringLiteral("Baum");
-    QTest::newRow("utf-16 little end first") << QByteArray("\xff\xfe"
-                                                           "B\0\xe4\0r\0\r\0\n\0",
-                                                           12)
-                                             << QString::fromUtf8("Bär\r\n");
-    QTest::newRow("utf-16 big end first")
-        << QByteArray("\xfe\xff\0B\0\xe4\0r", 8) << QString::fromUtf8("Bär");
+        << QChar(0xFEFF) + QString::fromUtf8("Bär") << TextEncoding::Utf8WithMark;
+    QTest::newRow("windows-1252") << QByteArray("B\xe4r") << QString::fromUtf8("Bär")
+                                  << TextEncoding::Windows1252;
+    QTest::newRow("plain ascii") << QByteArray("Baum") << QStringLiteral("Baum")
+                                 << TextEncoding::Windows1252;
+    QTest::newRow("utf-16 little end first")
+        << QByteArray("\xff\xfe"
+                      "B\0\xe4\0r\0\r\0\n\0",
+                      12)
+        << QString::fromUtf8("Bär\r\n") << TextEncoding::Utf16LE;
+    QTest::newRow("utf-16 big end first") << QByteArray("\xfe\xff\0B\0\xe4\0r", 8)
+                                          << QString::fromUtf8("Bär") << TextEncoding::Utf16BE;
 }
 
 void TextFileTest::detectsEncoding() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
+    QFETCH(TextEncoding, encoding);
     QCOMPARE(decodeTextFile(bytes), text);
+    const DecodedText decoded = decodeTextFileWithEncoding(bytes);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(decoded.encoding, encoding);
+    // Written back in the encoding found, the file is byte for byte what it was.
+    QCOMPARE(encodeTextFile(decoded.text, decoded.encoding), bytes);
 }
 
 void TextFileTest::readsFieldsAndLines() {

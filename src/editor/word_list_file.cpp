@@ -1,0 +1,94 @@
+#include "editor/word_list_file.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+namespace {
+
+QByteArray fingerprintOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(&file);
+    return hash.result();
+}
+
+} // namespace
+
+WordListFile::WordListFile(const QString& path, Writer writer)
+    : path_(path)
+    , writer_(std::move(writer)) {}
+
+QString WordListFile::fileName() const {
+    return QFileInfo(path_).fileName();
+}
+
+QString WordListFile::folder() const {
+    return QDir::toNativeSeparators(QFileInfo(path_).absolutePath());
+}
+
+WordListFile::Read WordListFile::read(QList<WordRow>& rows) {
+    rows.clear();
+    FileBytes file = readFileBytes(path_, kMaxWordListBytes);
+    if (file.status == FileBytes::Status::Missing)
+        return Read::Missing;
+    if (file.status == FileBytes::Status::TooLarge)
+        return Read::TooLarge;
+    fingerprint_ = QCryptographicHash::hash(file.bytes, QCryptographicHash::Sha1);
+    DecodedText decoded = decodeTextFileWithEncoding(file.bytes);
+    file.bytes = QByteArray();
+    encoding_ = decoded.encoding;
+    const WordList list = parseWordList(decoded.text);
+    if (list.error == WordListError::TooLarge)
+        return Read::TooLarge;
+    rows = rowsInFileOrder(list);
+    return Read::Done;
+}
+
+bool WordListFile::changedOnDisk() const {
+    return fingerprintOf(path_) != fingerprint_;
+}
+
+WordListFile::Saved WordListFile::save(const QList<WordRow>& rows) {
+    QString text;
+    qsizetype pairs = 0;
+    for (const WordRow& row : rows) {
+        if (row.isBlank())
+            continue;
+        if (row.fault() != RowFault::None)
+            return Saved::MarkedRow;
+        if (++pairs > kMaxWordListEntries)
+            return Saved::TooManyRows;
+        text += row.word + QStringLiteral("\r\n") + QString::number(*pageNumber(row.page)) +
+                QStringLiteral("\r\n");
+    }
+    TextEncoding encoding = encoding_;
+    std::optional<QByteArray> bytes = encodeTextFile(text, encoding);
+    if (!bytes) {
+        encoding = TextEncoding::Utf8;
+        bytes = encodeTextFile(text, encoding);
+    }
+    if (bytes->size() > kMaxWordListBytes)
+        return Saved::TooLarge;
+    if (!writer_(path_, *bytes))
+        return Saved::NotWritten;
+    encoding_ = encoding;
+    fingerprint_ = QCryptographicHash::hash(*bytes, QCryptographicHash::Sha1);
+    return Saved::Done;
+}
+
+QString WordListFile::whyNotWritten() const {
+    const QString folderPath = QFileInfo(path_).absolutePath();
+    if (!QFileInfo(folderPath).isDir())
+        return QStringLiteral("Den Ordner %1 gibt es nicht mehr.").arg(folder());
+    if (::access(QFile::encodeName(folderPath).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("Der Ordner %1 ist schreibgeschützt.").arg(folder());
+    return QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht ganz schreiben. Ist das "
+                          "Laufwerk voll?")
+        .arg(fileName(), folder());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "editor/word_rows.h"
+
+#include <QAbstractTableModel>
+#include <QUndoStack>
+
+// The rows of a word list for the teacher's table, columns "Wort" and "Seite". Every edit goes
+// through its undo stack; a row that breaks the row rule is marked with the reason.
+class WordTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { WordColumn, PageColumn };
+
+    explicit WordTableModel(QObject* parent = nullptr);
+
+    QUndoStack& undoStack() { return undo_; }
+    // Unsaved edits: the rows differ from the last setRows() or markSaved().
+    bool isModified() const { return !undo_.isClean(); }
+    void markSaved() { undo_.setClean(); }
+
+    // A fresh list: nothing to undo, and nothing unsaved.
+    void setRows(QList<WordRow> rows);
+    const QList<WordRow>& rows() const { return rows_; }
+    RowFault fault(int row) const { return rows_.at(row).fault(); }
+    // The first marked row at or after `from`, else -1.
+    int nextMarkedRow(int from = 0) const;
+    int markedCount() const;
+
+    // The undoable edits.
+    void insertRows(int at, const QList<WordRow>& rows, const QString& action);
+    // Rows by their index, in any order.
+    void removeRowsAt(QList<int> indexes);
+    // ABC order of the words by the program's collation; equal words by their page.
+    void sortAbc();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+private:
+    void setCell(int row, int column, const QString& text);
+    void putRows(int at, const QList<WordRow>& rows);
+    void takeRows(int at, int count);
+    void replaceAll(const QList<WordRow>& rows);
+
+    QList<WordRow> rows_;
+    QUndoStack undo_;
+};
