@@ -63,7 +63,9 @@ QString QtDialogs::displayText(const QString& prompt) {
 MessageDialog::MessageDialog(const QString& prompt, int buttons, const QString& title,
                              QWidget* parent)
     : QDialog(parent)
-    , answer_(buttons == MsgBox::OkOnly ? MsgBox::Ok : MsgBox::No) {
+    , answer_(buttons == MsgBox::OkOnly                ? MsgBox::Ok
+              : buttons == MsgBox::YesNoCancelQuestion ? MsgBox::Cancel
+                                                       : MsgBox::No) {
     setWindowTitle(title);
     setFont(QApplication::font());
 
@@ -91,6 +93,8 @@ MessageDialog::MessageDialog(const QString& prompt, int buttons, const QString& 
     } else {
         QPushButton* yes = addButton(QStringLiteral("Ja"), MsgBox::Yes);
         QPushButton* no = addButton(QStringLiteral("Nein"), MsgBox::No);
+        if (buttons == MsgBox::YesNoCancelQuestion)
+            addButton(QStringLiteral("Abbrechen"), MsgBox::Cancel);
         (buttons == MsgBox::YesNoQuestion ? no : yes)->setDefault(true);
     }
     layOutBox(this, message, buttons_);

@@ -13,8 +13,11 @@ namespace MsgBox {
 constexpr int OkOnly = 0;
 constexpr int YesNoStop = 20;
 constexpr int YesNoQuestion = 292;
+// Yes, No and Cancel, question icon, Yes the default; closing the box answers Cancel.
+constexpr int YesNoCancelQuestion = 35;
 
 constexpr int Ok = 1;
+constexpr int Cancel = 2;
 constexpr int Yes = 6;
 constexpr int No = 7;
 } // namespace MsgBox
@@ -25,7 +28,7 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Shows prompt (character 13 starts a new line) and returns MsgBox::Ok, Yes or No.
+    // Shows prompt (character 13 starts a new line) and returns MsgBox::Ok, Yes, No or Cancel.
     virtual int msgBox(const QString& prompt, int buttons, const QString& title) = 0;
     // Returns the typed text, or the empty text on Cancel.
     virtual QString inputBox(const QString& prompt, const QString& title,
@@ -55,7 +58,8 @@ public:
 
     MessageDialog(const QString& prompt, int buttons, const QString& title, QWidget* parent);
 
-    // MsgBox::Ok, Yes or No; No when the box was closed without a choice.
+    // MsgBox::Ok, Yes, No or Cancel; when the box was closed without a choice, Cancel if it
+    // offered it, else No.
     int answer() const { return answer_; }
     Icon icon() const { return icon_; }
     QString text() const;

@@ -44,6 +44,7 @@ private slots:
     void longestLineNeverBreaks();
     void questionDefaultsToNo();
     void stopQuestionAnswersYes();
+    void threeWayQuestionClosedIsCancel();
     void inputBoxReturnsTyped();
     void inputBoxCancelGivesEmpty();
 };
@@ -124,6 +125,27 @@ void DialogsTest::stopQuestionAnswersYes() {
     whenDialogOpens([](QWidget* dialog) { buttonNamed(dialog, QStringLiteral("Ja"))->click(); });
     QCOMPARE(dialogs.msgBox(QStringLiteral("Richtig?"), MsgBox::YesNoStop, QStringLiteral("T")),
              MsgBox::Yes);
+}
+
+void DialogsTest::threeWayQuestionClosedIsCancel() {
+    QtDialogs dialogs;
+    const auto ask = [&dialogs] {
+        return dialogs.msgBox(QStringLiteral("Speichern?"), MsgBox::YesNoCancelQuestion,
+                              QStringLiteral("T"));
+    };
+    whenDialogOpens([](QWidget* dialog) {
+        auto* box = qobject_cast<MessageDialog*>(dialog);
+        QCOMPARE(box->icon(), MessageDialog::Icon::Question);
+        QCOMPARE(box->buttons().size(), 3);
+        QCOMPARE(box->defaultButton()->text(), QStringLiteral("Ja"));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QCOMPARE(ask(), MsgBox::Cancel);
+    whenDialogOpens([](QWidget* dialog) { buttonNamed(dialog, QStringLiteral("Nein"))->click(); });
+    QCOMPARE(ask(), MsgBox::No);
+    whenDialogOpens(
+        [](QWidget* dialog) { buttonNamed(dialog, QStringLiteral("Abbrechen"))->click(); });
+    QCOMPARE(ask(), MsgBox::Cancel);
 }
 
 void DialogsTest::inputBoxReturnsTyped() {

@@ -44,8 +44,11 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::next(const Call& call)
 
 int ScriptedDialogs::msgBox(const QString& prompt, int buttons, const QString& title) {
     const auto expected = next({false, prompt, title, buttons, {}});
-    if (!expected)
+    if (!expected) {
+        if (buttons == MsgBox::YesNoCancelQuestion)
+            return MsgBox::Cancel;
         return buttons == MsgBox::OkOnly ? MsgBox::Ok : MsgBox::No;
+    }
     return expected->answer;
 }
 
