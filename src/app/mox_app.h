@@ -9,6 +9,7 @@
 #include "platform/window.h"
 
 #include <QDir>
+#include <QObject>
 #include <QString>
 
 #include <memory>
@@ -22,7 +23,8 @@ class RandomSource;
 
 // Everything the windows share: the services of the platform, the working folder, the
 // shared texts, and the windows themselves, each created on first use.
-class MoxApp {
+class MoxApp : public QObject {
+    Q_OBJECT
 public:
     MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir, ProgramSettings& settings);
     ~MoxApp();
@@ -65,12 +67,19 @@ public:
     // Hides from and shows the main window again.
     void backToMain(MoxWindow& from);
 
+    // Tells every window that uses word lists that the teacher saved one.
+    void announceWordListSaved(const QString& path) { emit wordListSaved(path); }
+
     void addPoints(double delta, PointsForm form = PointsForm::Bare);
     QString pointsCaption() const;
 
     // Closes every window at once and leaves the event loop; nothing is saved.
     void endProgram();
     bool hasEnded() const { return ended_; }
+
+signals:
+    // The file changed, or is new: a window takes its words afresh at its next deal.
+    void wordListSaved(const QString& path);
 
 private:
     SilentSpeech silentSpeech_;

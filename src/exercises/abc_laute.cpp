@@ -59,6 +59,8 @@ Form10::Form10(MoxApp& app)
 
     Liste2 = new QListWidget(this);
     Liste2->hide();
+    // The words not drawn yet come afresh from a list the teacher has just saved.
+    connect(&app_, &MoxApp::wordListSaved, Liste2, &QListWidget::clear);
     Bezeichnung3 = new QLabel(QStringLiteral("0"), this);
     Bezeichnung3->hide();
     setTabOrder(Liste1, Bild2);

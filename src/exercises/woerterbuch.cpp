@@ -76,6 +76,9 @@ Form3::Form3(MoxApp& app)
     Datei1 = new FileList(this);
     Datei1->hide();
     connect(Datei1, &FileList::clicked, this, &Form3::Datei1_Click);
+    // A list the teacher has just made is one to choose from; the words themselves are read
+    // afresh each time the window opens.
+    connect(&app_, &MoxApp::wordListSaved, Datei1, &FileList::rescan);
 
     auto hiddenLabel = [this](const QString& text) {
         auto* label = new QLabel(text, this);

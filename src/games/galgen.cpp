@@ -112,6 +112,8 @@ galgen::galgen(MoxApp& app)
 
     Liste2 = new QListWidget(this);
     Liste2->hide();
+    // The words not drawn yet come afresh from a list the teacher has just saved.
+    connect(&app_, &MoxApp::wordListSaved, Liste2, &QListWidget::clear);
     setTabOrder(Liste1, Bild2);
     setTabOrder(Bild2, Bild1);
     offerHearAgain(app_.speech());

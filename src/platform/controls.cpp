@@ -243,6 +243,16 @@ void FileList::setListIndex(int index) {
     emit clicked();
 }
 
+void FileList::rescan() {
+    const QString selected = currentItem() ? currentItem()->text() : QString();
+    refresh();
+    const QList<QListWidgetItem*> found = findItems(selected, Qt::MatchExactly);
+    if (!selected.isEmpty() && !found.isEmpty())
+        setCurrentItem(found.first());
+    else if (count() > 0)
+        setListIndex(0);
+}
+
 QString FileList::selectedPath() const {
     const QListWidgetItem* selected = currentItem();
     return selected ? folder_.filePath(selected->text()) : QString();

@@ -117,6 +117,9 @@ public:
     void setPattern(const QString& pattern);
     int listIndex() const { return currentRow(); }
     void setListIndex(int index);
+    // Looks at the folder again. The selected file stays selected; when none was, the first
+    // one found is selected as setListIndex(0) would.
+    void rescan();
     // The full path of the selected file; empty when none is selected.
     QString selectedPath() const;
 
