@@ -71,7 +71,8 @@ void Form0::orderTabs() {
     // last of what the child sees, so a stray Enter never starts by asking to quit.
     const QList<QWidget*> order = {Bild7,  Bild6,  Bild8,  Bild5, Bild15, Bild10,
                                    Bild11, Bild17, Bild16, Bild9, Bild13, speech_->button(),
-                                   Bild4,  Bild3,  Bild18, Bild2, Bild12, Bild14};
+                                   Bild4,  Bild3,  Bild18, Bild2, Bild12, Bild14,
+                                   Bild19};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
     tabOrder_ = order;
@@ -96,7 +97,8 @@ void Form0::resizeEvent(QResizeEvent* event) {
     MoxWindow::resizeEvent(event);
     // A picture below the visible edge must not take the focus: the focus would vanish, and
     // Enter there would show a child the password prompt.
-    for (QWidget* teacherOnly : {static_cast<QWidget*>(Bild12), static_cast<QWidget*>(Bild14)}) {
+    for (QWidget* teacherOnly : {static_cast<QWidget*>(Bild12), static_cast<QWidget*>(Bild14),
+                                 static_cast<QWidget*>(Bild19)}) {
         const bool visible = teacherOnly->geometry().bottom() < height();
         teacherOnly->setFocusPolicy(visible ? Qt::StrongFocus : Qt::NoFocus);
         if (!visible && teacherOnly->hasFocus())
@@ -155,6 +157,8 @@ void Form0::createControls() {
     Bild14 = picture("punkte", "Punkte", Colors::LightGrey, 1080, 7320);
     Bild12->setToolTip(QStringLiteral("Druck (Strg+Umschalt+D)"));
     Bild14->setToolTip(QStringLiteral("Punkte (Strg+Umschalt+P)"));
+    Bild19 = picture("woerter", "Wörter", Colors::LightGrey, 2040, 7320);
+    Bild19->setToolTip(QStringLiteral("Wörter (Strg+Umschalt+W)"));
 
     const QFont captionFont = Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true);
     auto caption = [&](QLabel* label, int left, int top, int width) {
@@ -181,6 +185,7 @@ void Form0::createControls() {
     Bezeichnung9 = centredCaption(QStringLiteral("Spiele"), 0, 6150, 735);
     Bezeichnung8 = centredCaption(QStringLiteral("Druck"), 0, 7800, 735);
     Bezeichnung7 = centredCaption(QStringLiteral("Punkte"), 900, 7800, 855);
+    Bezeichnung11 = centredCaption(QStringLiteral("Wörter"), 1860, 7800, 855);
 
     Bezeichnung1 = new QLabel(QStringLiteral("0"), this);
     Bezeichnung1->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 29.25, true));
@@ -219,6 +224,7 @@ void Form0::wireEntries() {
     connect(Bild12, &PictureButton::clicked, this, &Form0::Bild12_Click);
     connect(Bild13, &PictureButton::clicked, this, &Form0::Bild13_Click);
     connect(Bild14, &PictureButton::clicked, this, &Form0::Bild14_Click);
+    connect(Bild19, &PictureButton::clicked, this, &Form0::Bild19_Click);
     connect(Bild16, &PictureButton::clicked, this, &Form0::Bild16_Click);
     connect(Bild17, &PictureButton::clicked, this, &Form0::Bild17_Click);
 
@@ -331,6 +337,10 @@ void Form0::Bild13_Click() {
 
 void Form0::Bild14_Click() {
     teacher_->changeThreshold();
+}
+
+void Form0::Bild19_Click() {
+    teacher_->editWordLists();
 }
 
 void Form0::Bild16_Click() {

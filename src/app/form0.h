@@ -40,6 +40,7 @@ public:
     PictureButton* Bild16;
     PictureButton* Bild17;
     PictureButton* Bild18;
+    PictureButton* Bild19; // "Wörter": the teacher's word-list editor
     QLabel* Bezeichnung1;
     QLabel* Bezeichnung2;
     QLabel* Bezeichnung3;
@@ -50,6 +51,7 @@ public:
     QLabel* Bezeichnung8;
     QLabel* Bezeichnung9;
     ClickLabel* Bezeichnung10;
+    QLabel* Bezeichnung11; // caption under Bild19
 
     void Bild2_Click();
     void Bild4_Click();
@@ -60,6 +62,7 @@ public:
     void Bild16_Click();
     void Bild17_Click();
     void Bild18_Click();
+    void Bild19_Click();
 
     // "Vorlesen": reading aloud on and off.
     SpeechSwitch* speechSwitch() const { return speech_; }

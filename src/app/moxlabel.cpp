@@ -13,7 +13,8 @@ const QString MOXLABEL::kNotice =
     QStringLiteral("Ein Lernprogramm zum ABC: ordnen, Lücken finden, nachschlagen und Punkte "
                    "sammeln. Für Lehrkräfte:");
 const QString MOXLABEL::kTeacherKeys =
-    QStringLiteral("Drucken: Strg+Umschalt+D\r\nPunkte: Strg+Umschalt+P");
+    QStringLiteral("Drucken: Strg+Umschalt+D\r\nPunkte: Strg+Umschalt+P\r\n"
+                   "Wörter: Strg+Umschalt+W");
 
 namespace {
 // The largest size up to the designed one at which the text fits the label's width.
@@ -30,11 +31,11 @@ MOXLABEL::MOXLABEL(MoxApp& app)
     : app_(app) {
     setWindowTitle(QStringLiteral("Programm-Info"));
     setBackgroundColor(Colors::LightCyan);
-    setClientSize(3555, 3150);
+    setClientSize(3555, 3390);
 
     Figur1 = new Shape(Shape::Kind::RoundedRectangle, QColor(248, 248, 248), QColor(128, 128, 128),
                        this);
-    place(Figur1, 120, 120, 3255, 2295);
+    place(Figur1, 120, 120, 3255, 2535);
 
     const QFont titleFont = Twips::font(QStringLiteral("MS Sans Serif"), 18, true);
     auto titleLetter = [&](const QString& text, const QColor& colour, int left, int width) {
@@ -63,11 +64,11 @@ MOXLABEL::MOXLABEL(MoxApp& app)
         return label;
     };
     Bezeichnung6 = notice(kNotice, Qt::white, 840, 915);
-    Bezeichnung7 = notice(QtDialogs::displayText(kTeacherKeys), Colors::LightYellow, 1800, 555);
+    Bezeichnung7 = notice(QtDialogs::displayText(kTeacherKeys), Colors::LightYellow, 1800, 795);
 
     Befehl1 = new QPushButton(QStringLiteral("Abbruch"), this);
     Befehl1->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9.75, true));
-    place(Befehl1, 120, 2520, 3255, 495);
+    place(Befehl1, 120, 2760, 3255, 495);
     connect(Befehl1, &QPushButton::clicked, this, &MOXLABEL::Befehl1_Click);
 }
 

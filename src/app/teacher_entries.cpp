@@ -3,6 +3,7 @@
 #include "app/mox_app.h"
 #include "app/selected_word_list.h"
 #include "app/settings.h"
+#include "editor/word_list_editor.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/write_access.h"
@@ -24,6 +25,8 @@ TeacherEntries::TeacherEntries(MoxApp& app, QWidget* mainWindow, QLabel* pointsL
     connect(print, &QShortcut::activated, this, &TeacherEntries::printWorksheets);
     auto* threshold = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), mainWindow);
     connect(threshold, &QShortcut::activated, this, &TeacherEntries::changeThreshold);
+    auto* wordLists = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), mainWindow);
+    connect(wordLists, &QShortcut::activated, this, &TeacherEntries::editWordLists);
 }
 
 bool TeacherEntries::passwordMatches(const QString& prompt) {
@@ -46,6 +49,14 @@ void TeacherEntries::printWorksheets() {
     Form8& printing = app_.window<Form8>();
     printing.fillList(wordList->entries);
     app_.open(printing);
+}
+
+void TeacherEntries::editWordLists() {
+    if (!passwordMatches(QStringLiteral("Erst das Passwort eingeben:")))
+        return;
+    WordListEditor& editor = app_.window<WordListEditor>();
+    editor.openLists();
+    app_.open(editor);
 }
 
 void TeacherEntries::changeThreshold() {

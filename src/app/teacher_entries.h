@@ -26,6 +26,8 @@ public:
     // "Punkte": the reward threshold, asked for until it lies in 10 … 100, and written to the
     // settings file.
     void changeThreshold();
+    // "Wörter": the word-list editor.
+    void editWordLists();
 
 private:
     MoxApp& app_;

@@ -5,9 +5,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <unistd.h>
 
 namespace {
+
+// Characters that a file name on one of the teachers' systems cannot hold.
+const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
+constexpr qsizetype kMaxNameLength = 64;
 
 QByteArray fingerprintOf(const QString& path) {
     QFile file(path);
@@ -91,4 +96,46 @@ QString WordListFile::whyNotWritten() const {
     return QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht ganz schreiben. Ist das "
                           "Laufwerk voll?")
         .arg(fileName(), folder());
+}
+
+QString WordListFile::failureText(Saved result) const {
+    const QString unsaved = QStringLiteral("Die Liste wird so nicht gespeichert.\r");
+    switch (result) {
+    case Saved::Done:
+        break;
+    case Saved::MarkedRow:
+        return QStringLiteral("In der Liste ist eine Zeile markiert.\r") + unsaved;
+    case Saved::TooManyRows:
+        return QStringLiteral("Eine Wörterliste hat höchstens 100.000 Wörter.\r") + unsaved;
+    case Saved::TooLarge:
+        return QStringLiteral("Die Datei würde größer als 16 MB.\r") + unsaved;
+    case Saved::NotWritten:
+        return QStringLiteral("Die Liste kann nicht gespeichert werden.\r%1\r"
+                              "Die Änderungen bleiben in diesem Fenster.\r")
+            .arg(whyNotWritten());
+    }
+    return {};
+}
+
+NewListName newListName(const QString& typed, const QStringList& existingFiles) {
+    const QString name = typed.trimmed();
+    const bool fileNameChars = std::none_of(name.begin(), name.end(), [](QChar ch) {
+        return kForbidden.contains(ch) || ch.category() == QChar::Other_Control;
+    });
+    if (!fileNameChars) {
+        QStringList shown;
+        for (const QChar ch : kForbidden)
+            shown.append(ch);
+        return {{},
+                QStringLiteral("Im Namen darf keines dieser Zeichen stehen:\r%1\r")
+                    .arg(shown.join(QLatin1Char(' ')))};
+    }
+    if (name.size() > kMaxNameLength)
+        return {
+            {},
+            QStringLiteral("Der Name darf höchstens %1 Zeichen lang sein.\r").arg(kMaxNameLength)};
+    const QString fileName = QStringLiteral("MOXABC-%1.TXT").arg(name);
+    if (existingFiles.contains(fileName, Qt::CaseInsensitive))
+        return {{}, QStringLiteral("Die Liste %1 gibt es schon.\r").arg(fileName)};
+    return {fileName, {}};
 }

@@ -67,6 +67,7 @@ void MainWindowTest::picturesCarryTheirNames() {
                                                          {main.Bild13, "Spiele"},
                                                          {main.Bild12, "Druck"},
                                                          {main.Bild14, "Punkte"},
+                                                         {main.Bild19, "Wörter"},
                                                          {main.Bild5, "ABC-Wortsuche"},
                                                          {main.Bild6, "ABC-Folgen"},
                                                          {main.Bild7, "ABC-Bilder"},
@@ -306,12 +307,14 @@ void MainWindowTest::teacherPicturesHiddenButReachable() {
     QCOMPARE(main.height(), designHeight);
     for (QWidget* teacherOnly :
          {static_cast<QWidget*>(main.Bild12), static_cast<QWidget*>(main.Bild14),
-          static_cast<QWidget*>(main.Bezeichnung7), static_cast<QWidget*>(main.Bezeichnung8)}) {
+          static_cast<QWidget*>(main.Bild19), static_cast<QWidget*>(main.Bezeichnung7),
+          static_cast<QWidget*>(main.Bezeichnung8), static_cast<QWidget*>(main.Bezeichnung11)}) {
         QVERIFY(teacherOnly->geometry().top() >= designHeight);
         QVERIFY(teacherOnly->geometry().bottom() < main.maximumHeight());
     }
     QCOMPARE(main.Bezeichnung8->text(), QStringLiteral("Druck"));
     QCOMPARE(main.Bezeichnung7->text(), QStringLiteral("Punkte"));
+    QCOMPARE(main.Bezeichnung11->text(), QStringLiteral("Wörter"));
 }
 
 void MainWindowTest::teacherShortcutsAskForPassword() {
@@ -320,8 +323,10 @@ void MainWindowTest::teacherShortcutsAskForPassword() {
     fx.main().activateWindow();
     fx.dialogs.expectInput(kPrintPrompt, QStringLiteral("Passwort"), QString(), QString());
     fx.dialogs.expectInput(kThresholdPassword, QStringLiteral("Passwort"), QString(), QString());
+    fx.dialogs.expectInput(kPrintPrompt, QStringLiteral("Passwort"), QString(), QString());
     Fixture::key(&fx.main(), Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
     Fixture::key(&fx.main(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    Fixture::key(&fx.main(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
     Fixture::key(&fx.main(), Qt::Key_D);
     VERIFY_DIALOGS(fx);
 }

@@ -44,6 +44,8 @@ private slots:
     void refusesMarkedRowsAndTooManyRows();
     void interruptedWriteLeavesOldFile();
     void namesTheFolderItCannotWrite();
+    void namesOfNewLists_data();
+    void namesOfNewLists();
 
 private:
     QTemporaryDir dir_;
@@ -147,6 +149,42 @@ void WordListFileTest::namesTheFolderItCannotWrite() {
     WordListFile file(folder + QStringLiteral("/MOXABC.TXT"));
     QCOMPARE(file.save({{"Apfel", "12"}}), WordListFile::Saved::NotWritten);
     QCOMPARE(file.whyNotWritten(), QStringLiteral("Den Ordner %1 gibt es nicht mehr.").arg(folder));
+}
+
+void WordListFileTest::namesOfNewLists_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a class") << " Klasse 2a "
+                             << "MOXABC-Klasse 2a.TXT"
+                             << "";
+    QTest::newRow("umlauts") << QString::fromUtf8("Märchen")
+                             << QString::fromUtf8("MOXABC-Märchen.TXT") << "";
+    const QString characters =
+        QStringLiteral("Im Namen darf keines dieser Zeichen stehen:\r\\ / : * ? \" < > |\r");
+    QTest::newRow("a slash") << "2a/2b"
+                             << "" << characters;
+    QTest::newRow("a colon") << "Tiere: Zoo"
+                             << "" << characters;
+    QTest::newRow("a control character") << "Tiere\x01"
+                                         << "" << characters;
+    QTest::newRow("64 characters") << QString(64, u'x') << "MOXABC-" + QString(64, u'x') + ".TXT"
+                                   << "";
+    QTest::newRow("65 characters") << QString(65, u'x') << ""
+                                   << "Der Name darf höchstens 64 Zeichen lang sein.\r";
+    QTest::newRow("exists, in other letters") << "tiere"
+                                              << ""
+                                              << "Die Liste MOXABC-tiere.TXT gibt es schon.\r";
+}
+
+void WordListFileTest::namesOfNewLists() {
+    QFETCH(QString, typed);
+    QFETCH(QString, fileName);
+    QFETCH(QString, problem);
+    const NewListName name =
+        newListName(typed, {QStringLiteral("MOXABC.TXT"), QStringLiteral("MOXABC-Tiere.TXT")});
+    QCOMPARE(name.fileName, fileName);
+    QCOMPARE(name.problem, problem);
 }
 
 QTEST_APPLESS_MAIN(WordListFileTest)

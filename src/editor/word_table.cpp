@@ -1,0 +1,40 @@
+#include "editor/word_table.h"
+
+#include "editor/word_table_model.h"
+#include "platform/twips.h"
+
+#include <QHeaderView>
+
+#include <algorithm>
+
+WordTable::WordTable(QWidget* parent)
+    : QTableView(parent) {
+    setAccessibleName(QStringLiteral("Wörter und Seiten"));
+    // Typing into a cell edits it at once, as in a spreadsheet; a double click is not needed.
+    setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
+    // Tab leaves the table for the buttons; the arrow keys move between cells.
+    setTabKeyNavigation(false);
+    // The mark of a row as large as its text, on every screen.
+    const int textHeight = fontMetrics().height();
+    setIconSize(QSize(textHeight, textHeight));
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(textHeight * 3 / 2);
+}
+
+QList<int> WordTable::chosenRows() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    if (rows.isEmpty() && currentIndex().isValid())
+        rows.append(currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void WordTable::goTo(int row, int column) {
+    const QModelIndex index = model()->index(row, column);
+    setCurrentIndex(index);
+    scrollTo(index);
+    setFocus();
+}
