@@ -179,7 +179,7 @@ void WordListEditor::openFile(const QString& name) {
     file_.reset();
     QList<WordRow> rows;
     if (!name.isEmpty()) {
-        auto file = std::make_unique<WordListFile>(app_.workDir().filePath(name), writer_);
+        auto file = std::make_unique<WordListFile>(app_.workDir().filePath(name));
         switch (file->read(rows)) {
         case WordListFile::Read::Done:
             file_ = std::move(file);
@@ -208,7 +208,10 @@ bool WordListEditor::settleUnsavedEdits() {
         MsgBox::YesNoCancelQuestion, kTitle);
     if (answer == MsgBox::Yes)
         return save();
-    return answer == MsgBox::No;
+    if (answer != MsgBox::No)
+        return false;
+    model_->discardEdits();
+    return true;
 }
 
 void WordListEditor::newList() {
@@ -220,7 +223,7 @@ void WordListEditor::newList() {
     fillChooser(name);
     listChooser->addItem(name);
     listChooser->setCurrentIndex(listChooser->count() - 1);
-    file_ = std::make_unique<WordListFile>(app_.workDir().filePath(name), writer_);
+    file_ = std::make_unique<WordListFile>(app_.workDir().filePath(name));
     model_->setRows({WordRow{}});
     updateEnabled();
     table->goTo(0, WordTableModel::WordColumn);
@@ -241,10 +244,19 @@ QString WordListEditor::askNewListName() {
 }
 
 void WordListEditor::newRow() {
-    const int at = model_->rowCount() == 0 ? 0 : insertionRow();
-    model_->insertRows(at, {WordRow{}}, QStringLiteral("Neue Zeile"));
+    // An empty row at hand is taken rather than piling up another.
+    int at = currentBlankRow();
+    if (at < 0) {
+        at = insertionRow();
+        model_->insertRows(at, {WordRow{}}, QStringLiteral("Neue Zeile"));
+    }
     table->goTo(at, WordTableModel::WordColumn);
     table->edit(table->currentIndex());
+}
+
+int WordListEditor::currentBlankRow() const {
+    const QModelIndex current = table->currentIndex();
+    return current.isValid() && model_->rows().at(current.row()).isBlank() ? current.row() : -1;
 }
 
 int WordListEditor::insertionRow() const {
@@ -279,10 +291,9 @@ void WordListEditor::paste() {
                                "Die Zeilen werden nicht eingefügt.\r"));
         return;
     }
-    // Pasted into an empty row, the rows take its place rather than come after it.
-    const QModelIndex current = table->currentIndex();
-    const bool ontoBlank = current.isValid() && model_->rows().at(current.row()).isBlank();
-    const int at = ontoBlank ? current.row() : insertionRow();
+    // Pasted onto an empty row, the rows come before it rather than after it.
+    const int blank = currentBlankRow();
+    const int at = blank >= 0 ? blank : insertionRow();
     model_->insertRows(at, rows, QStringLiteral("Einfügen"));
     table->goTo(at, WordTableModel::WordColumn);
     table->selectionModel()->select(

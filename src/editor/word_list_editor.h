@@ -32,8 +32,6 @@ public:
     QPushButton* backButton;
 
     WordTableModel& model() const { return *model_; }
-    // How files are written; tests put a failing writer in.
-    void setWriter(WordListFile::Writer writer) { writer_ = std::move(writer); }
 
     // Reads the lists of the folder afresh and opens the one shown last, else the one in use.
     void openLists();
@@ -66,9 +64,9 @@ private:
     void updateNotice();
     void updateEnabled();
     int insertionRow() const;
+    int currentBlankRow() const;
 
     MoxApp& app_;
     WordTableModel* model_;
     std::unique_ptr<WordListFile> file_; // none while no list is open
-    WordListFile::Writer writer_ = writeFileAtomically;
 };

@@ -1,12 +1,13 @@
 #include "editor/word_list_file.h"
 
+#include "platform/write_access.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <unistd.h>
 
 namespace {
 
@@ -87,17 +88,6 @@ WordListFile::Saved WordListFile::save(const QList<WordRow>& rows) {
     return Saved::Done;
 }
 
-QString WordListFile::whyNotWritten() const {
-    const QString folderPath = QFileInfo(path_).absolutePath();
-    if (!QFileInfo(folderPath).isDir())
-        return QStringLiteral("Den Ordner %1 gibt es nicht mehr.").arg(folder());
-    if (::access(QFile::encodeName(folderPath).constData(), W_OK | X_OK) != 0)
-        return QStringLiteral("Der Ordner %1 ist schreibgeschützt.").arg(folder());
-    return QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht ganz schreiben. Ist das "
-                          "Laufwerk voll?")
-        .arg(fileName(), folder());
-}
-
 QString WordListFile::failureText(Saved result) const {
     const QString unsaved = QStringLiteral("Die Liste wird so nicht gespeichert.\r");
     switch (result) {
@@ -110,11 +100,24 @@ QString WordListFile::failureText(Saved result) const {
     case Saved::TooLarge:
         return QStringLiteral("Die Datei würde größer als 16 MB.\r") + unsaved;
     case Saved::NotWritten:
-        return QStringLiteral("Die Liste kann nicht gespeichert werden.\r%1\r"
-                              "Die Änderungen bleiben in diesem Fenster.\r")
-            .arg(whyNotWritten());
+        return notWrittenText();
     }
     return {};
+}
+
+QString WordListFile::notWrittenText() const {
+    const QString kept = QStringLiteral("Die Änderungen bleiben in diesem Fenster.\r");
+    const QString folderPath = QFileInfo(path_).absolutePath();
+    if (QFileInfo(folderPath).isDir() && !WriteAccess::folderWritable(folderPath))
+        return WriteAccess::readOnlyMessage(
+            folderPath, QStringLiteral("Die Liste wird nicht gespeichert. ") + kept);
+    const QString why =
+        QFileInfo(folderPath).isDir()
+            ? QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht ganz schreiben. Ist das "
+                             "Laufwerk voll?")
+                  .arg(fileName(), folder())
+            : QStringLiteral("Den Ordner %1 gibt es nicht mehr.").arg(folder());
+    return QStringLiteral("Die Liste kann nicht gespeichert werden.\r%1\r").arg(why) + kept;
 }
 
 NewListName newListName(const QString& typed, const QStringList& existingFiles) {

@@ -44,12 +44,13 @@ public:
     // in the file's encoding when that holds every word, else in UTF-8. Nothing is written
     // while a row breaks the row rule.
     Saved save(const QList<WordRow>& rows);
-    // Why the last save could not write, in German, naming the folder.
-    QString whyNotWritten() const;
-    // The message for a save that did not happen; empty for one that did.
+    // The message for a save that did not happen, naming the folder where the file could not
+    // be written; empty for one that did.
     QString failureText(Saved result) const;
 
 private:
+    QString notWrittenText() const;
+
     QString path_;
     Writer writer_;
     TextEncoding encoding_ = TextEncoding::Windows1252;

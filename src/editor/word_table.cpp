@@ -1,6 +1,6 @@
 #include "editor/word_table.h"
 
-#include "editor/word_table_model.h"
+#include "platform/click_guard.h"
 #include "platform/twips.h"
 
 #include <QHeaderView>
@@ -10,8 +10,9 @@
 WordTable::WordTable(QWidget* parent)
     : QTableView(parent) {
     setAccessibleName(QStringLiteral("Wörter und Seiten"));
-    // Typing into a cell edits it at once, as in a spreadsheet; a double click is not needed.
+    // Typing into a cell edits it at once, as in a spreadsheet; a double click does too.
     setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
+    ClickGuard::allowDoubleClick(this);
     // Tab leaves the table for the buttons; the arrow keys move between cells.
     setTabKeyNavigation(false);
     // The mark of a row as large as its text, on every screen.

@@ -18,6 +18,8 @@ public:
     // Unsaved edits: the rows differ from the last setRows() or markSaved().
     bool isModified() const { return !undo_.isClean(); }
     void markSaved() { undo_.setClean(); }
+    // Back to the rows as last saved; the edits given up can be redone.
+    void discardEdits() { undo_.setIndex(undo_.cleanIndex()); }
 
     // A fresh list: nothing to undo, and nothing unsaved.
     void setRows(QList<WordRow> rows);

@@ -39,20 +39,13 @@ template <class W> Opener openedBy(PictureButton* Form0::*entry) {
     };
 }
 
-// The print window, behind the teacher's password.
-MoxWindow& openPrinting(Fixture& fx) {
-    fx.dialogs.expectInput(QStringLiteral("Erst das Passwort eingeben:"),
-                           QStringLiteral("Passwort"), QString(), fx.points());
-    Fixture::click(fx.main().Bild12);
-    return fx.window<Form8>();
-}
-
-// The word-list editor, behind the teacher's password.
-MoxWindow& openWordLists(Fixture& fx) {
-    fx.dialogs.expectInput(QStringLiteral("Erst das Passwort eingeben:"),
-                           QStringLiteral("Passwort"), QString(), fx.points());
-    Fixture::click(fx.main().Bild19);
-    return fx.window<WordListEditor>();
+// A teacher's window, behind the password.
+template <class W> Opener openedByTeacher(PictureButton* Form0::*entry) {
+    return [entry](Fixture& fx) -> MoxWindow& {
+        fx.dialogs.expectInput(QStringLiteral("Erst das Passwort eingeben:"),
+                               QStringLiteral("Passwort"), QString(), fx.points());
+        return openedBy<W>(entry)(fx);
+    };
 }
 
 // The windows that open from the main window, by their entries.
@@ -67,8 +60,8 @@ QList<QPair<const char*, Opener>> exerciseWindows() {
             {"ABC-Fehlersuche", openedBy<Form9>(&Form0::Bild15)},
             {"ABC-Laute", openedBy<Form10>(&Form0::Bild17)},
             {"Galgenspiel", openedBy<galgen>(&Form0::Bild16)},
-            {"Übung drucken", openPrinting},
-            {"Wörterlisten", openWordLists},
+            {"Übung drucken", openedByTeacher<Form8>(&Form0::Bild12)},
+            {"Wörterlisten", openedByTeacher<WordListEditor>(&Form0::Bild19)},
             {"Programm-Info", openedBy<MOXLABEL>(&Form0::Bild3)}};
 }
 

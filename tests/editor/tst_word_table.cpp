@@ -1,0 +1,202 @@
+#include "editor/word_list_file.h"
+#include "editor/word_table_model.h"
+#include "exercises/word_list.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(QList<WordRow>)
+Q_DECLARE_METATYPE(TextEncoding)
+
+namespace {
+QList<WordRow> rowsOf(const QStringList& cells) {
+    QList<WordRow> rows;
+    for (qsizetype i = 0; i + 1 < cells.size(); i += 2)
+        rows.append({cells[i], cells[i + 1]});
+    return rows;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Stops writing halfway, as a full disk or a pulled stick would.
+bool writeHalf(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes.left(bytes.size() / 2));
+    return false;
+}
+
+} // namespace
+
+class WordTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void undoAndRedoEveryEdit();
+    void sortsInAbcOrder();
+    void pastedRows_data();
+    void pastedRows();
+    void keepsItsEncoding_data();
+    void keepsItsEncoding();
+    void refusesMarkedRowsAndTooManyRows();
+    void interruptedWriteLeavesOldFile();
+    void namesOfNewLists_data();
+    void namesOfNewLists();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void WordTableTest::undoAndRedoEveryEdit() {
+    WordTableModel model;
+    model.setRows(rowsOf({"Zug", "3", "Apfel", "12", "Hund", "", "Baum", "15"}));
+    QList<QList<WordRow>> states{model.rows()};
+    const auto edit = [&](auto change) {
+        change();
+        states.append(model.rows());
+    };
+    edit([&] { model.setData(model.index(2, 1), " 7 ", Qt::EditRole); });
+    edit([&] { model.setData(model.index(0, 0), "Zug\tfahrt", Qt::EditRole); });
+    edit([&] { model.insertRows(1, rowsOf({"Maus", "20", "Igel", "9"}), "Einfügen"); });
+    edit([&] { model.removeRowsAt({5, 0, 2}); });
+    edit([&] { model.sortAbc(); });
+    QCOMPARE(states[1][2], (WordRow{"Hund", "7"}));
+    QCOMPARE(states[2][0].word, QStringLiteral("Zug fahrt"));
+    QCOMPARE(states[4], rowsOf({"Maus", "20", "Apfel", "12", "Hund", "7"}));
+    QCOMPARE(states[5], rowsOf({"Apfel", "12", "Hund", "7", "Maus", "20"}));
+    QVERIFY(model.isModified());
+    for (qsizetype step = states.size() - 2; step >= 0; --step) {
+        model.undoStack().undo();
+        QCOMPARE(model.rows(), states[step]);
+    }
+    QVERIFY(!model.isModified());
+    for (qsizetype step = 1; step < states.size(); ++step) {
+        model.undoStack().redo();
+        QCOMPARE(model.rows(), states[step]);
+    }
+}
+
+void WordTableTest::sortsInAbcOrder() {
+    WordTableModel model;
+    model.setRows(rowsOf({"Zug", "3", "Äpfel", "8", "apfel", "5", "Apfel", "2", "Straße", "30",
+                          "Apfel", "1", "Hund", "zwölf"}));
+    model.sortAbc();
+    QCOMPARE(model.rows(), rowsOf({"Apfel", "1", "Apfel", "2", "apfel", "5", "Äpfel", "8", "Hund",
+                                   "zwölf", "Straße", "30", "Zug", "3"}));
+}
+
+void WordTableTest::pastedRows_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<WordRow>>("rows");
+    QTest::newRow("spreadsheet cells, blanks trimmed") << "Apfel \t 12\tObst\r\n\r\nBaum\t\r\n"
+                                                       << rowsOf({"Apfel", "12", "Baum", ""});
+    QTest::newRow("quoted cell") << "\"Bank, \"\"die\"\"\"\t17\n"
+                                 << rowsOf({"Bank, \"die\"", "17"});
+    QTest::newRow("one word per line") << "Apfel\nBaum\n" << rowsOf({"Apfel", "", "Baum", ""});
+    QTest::newRow("lines of a word-list file")
+        << QString::fromUtf8("Apfel\r\n12\r\nHund\r\nzwölf\r\nBaum\r\n15\r\n")
+        << rowsOf({"Apfel", "12", "Hund", "zwölf", "Baum", "15"});
+}
+
+void WordTableTest::pastedRows() {
+    QFETCH(QString, text);
+    QFETCH(QList<WordRow>, rows);
+    QCOMPARE(rowsFromPastedText(text), rows);
+}
+
+void WordTableTest::keepsItsEncoding_data() {
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("added"); // a word added before saving
+    QTest::addColumn<TextEncoding>("saved");
+    const QString fits = QString::fromUtf8("Möwe");
+    const QString foreign = QString::fromUtf8("Ćevapčići");
+    QTest::newRow("windows-1252") << TextEncoding::Windows1252 << fits << TextEncoding::Windows1252;
+    QTest::newRow("windows-1252, a word it cannot hold")
+        << TextEncoding::Windows1252 << foreign << TextEncoding::Utf8;
+    QTest::newRow("utf-8 with mark")
+        << TextEncoding::Utf8WithMark << foreign << TextEncoding::Utf8WithMark;
+    QTest::newRow("utf-16") << TextEncoding::Utf16LE << foreign << TextEncoding::Utf16LE;
+    QTest::newRow("utf-16 big end first") << TextEncoding::Utf16BE << fits << TextEncoding::Utf16BE;
+}
+
+void WordTableTest::keepsItsEncoding() {
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, added);
+    QFETCH(TextEncoding, saved);
+    const QString path = dir_.filePath(QStringLiteral("MOXABC.TXT"));
+    const QString text = QString::fromUtf8("Löwe\r\n154\r\nStraße\r\n243\r\n");
+    writeBytes(path, *encodeTextFile(text, encoding));
+    WordListFile file(path);
+    QList<WordRow> rows;
+    QCOMPARE(file.read(rows), WordListFile::Read::Done);
+    QCOMPARE(file.encoding(), encoding);
+    rows.append(WordRow{added, " 12"});
+    QCOMPARE(file.save(rows), WordListFile::Saved::Done);
+    QCOMPARE(bytesOf(path), *encodeTextFile(text + added + QStringLiteral("\r\n12\r\n"), saved));
+    QVERIFY(!file.changedOnDisk());
+}
+
+void WordTableTest::refusesMarkedRowsAndTooManyRows() {
+    const QString path = dir_.filePath(QStringLiteral("MOXABC-voll.TXT"));
+    WordListFile file(path);
+    QCOMPARE(file.save({{"Apfel", "12"}, {"Hund", ""}}), WordListFile::Saved::MarkedRow);
+    const QList<WordRow> many(kMaxWordListEntries + 1, WordRow{"Wort", "1"});
+    QCOMPARE(file.save(many), WordListFile::Saved::TooManyRows);
+    QVERIFY(!QFile::exists(path));
+    // Blank rows are left out, and do not count.
+    QCOMPARE(file.save(many.mid(1) + QList<WordRow>(5, WordRow{})), WordListFile::Saved::Done);
+    QCOMPARE(bytesOf(path).size(), qsizetype(kMaxWordListEntries) * 9);
+}
+
+void WordTableTest::interruptedWriteLeavesOldFile() {
+    const QString path = dir_.filePath(QStringLiteral("MOXABC-alt.TXT"));
+    const QByteArray old = "Apfel\r\n12\r\n";
+    writeBytes(path, old);
+    WordListFile file(path, writeHalf);
+    QList<WordRow> rows;
+    file.read(rows);
+    rows.append(WordRow{"Baum", "15"});
+    QCOMPARE(file.save(rows), WordListFile::Saved::NotWritten);
+    QCOMPARE(bytesOf(path), old);
+    QVERIFY(!file.changedOnDisk());
+}
+
+void WordTableTest::namesOfNewLists_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a slash")
+        << "2a/2b"
+        << ""
+        << "Im Namen darf keines dieser Zeichen stehen:\r\\ / : * ? \" < > |\r";
+    QTest::newRow("65 characters") << QString(65, u'x') << ""
+                                   << "Der Name darf höchstens 64 Zeichen lang sein.\r";
+    QTest::newRow("exists, in other letters") << " tiere "
+                                              << ""
+                                              << "Die Liste MOXABC-tiere.TXT gibt es schon.\r";
+}
+
+void WordTableTest::namesOfNewLists() {
+    QFETCH(QString, typed);
+    QFETCH(QString, fileName);
+    QFETCH(QString, problem);
+    const NewListName name =
+        newListName(typed, {QStringLiteral("MOXABC.TXT"), QStringLiteral("MOXABC-Tiere.TXT")});
+    QCOMPARE(name.fileName, fileName);
+    QCOMPARE(name.problem, problem);
+}
+
+QTEST_MAIN(WordTableTest)
+#include "tst_word_table.moc"
