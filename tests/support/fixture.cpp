@@ -63,7 +63,7 @@ void Fixture::startIn(const QString& folder) {
     settings_ = std::make_unique<ProgramSettings>();
     app_ = std::make_unique<MoxApp>(*dialogs_, random, QDir(folder), *settings_);
     app_->setPrinter(printer);
-    app_->setSpeech(speech);
+    app_->setSpeech(*voice);
     app_->setScreenReader(screenReader);
     app_->start();
     settle();

@@ -57,8 +57,9 @@ public:
     TimeSeededRandom random;
     // Printed sheets land in the folder "gedruckt" of the working folder.
     PdfFilePrinter printer;
-    // What the program would have said aloud.
+    // What the program would have said aloud; voice is what the program speaks with.
     RecordingSpeech speech;
+    Speech* voice = &speech;
     FixedScreenReader screenReader;
 
     // The configuration folders of the program's own settings: "user" and "system".

@@ -1,0 +1,89 @@
+#include "exercises/abc_laute.h"
+#include "exercises/letter_panel.h"
+#include "fixture.h"
+#include "platform/espeak_speech.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+// The real voice all the way to an audio server. CI gives it a PulseAudio server with a silent
+// output whose recording shows what was played; without a server the program must stay silent
+// and go on as before.
+namespace {
+
+bool audioServerRunning() {
+    QProcess info;
+    info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
+    return info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit &&
+           info.exitCode() == 0;
+}
+
+// The loudest sample of a recording in 16-bit mono.
+int loudest(const QByteArray& recording) {
+    int peak = 0;
+    const auto* samples = reinterpret_cast<const qint16*>(recording.constData());
+    for (qsizetype i = 0; i < recording.size() / qsizetype(sizeof(qint16)); ++i)
+        peak = std::max(peak, std::abs(int(samples[i])));
+    return peak;
+}
+
+} // namespace
+
+class VoiceOutputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void wordHeardOrSilence();
+};
+
+void VoiceOutputTest::wordHeardOrSilence() {
+    const bool server = audioServerRunning();
+    qInfo("audio server: %s", server ? "running" : "none");
+    QTemporaryDir folder;
+    const QString recordingPath = folder.filePath(QStringLiteral("heard.raw"));
+    QProcess recorder;
+    if (server) {
+        recorder.start(QStringLiteral("parecord"),
+                       {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050"),
+                        QStringLiteral("--latency-msec=100"),
+                        QStringLiteral("--device=@DEFAULT_MONITOR@"), recordingPath});
+        QVERIFY2(recorder.waitForStarted(5000), "parecord (pulseaudio-utils) does not start");
+        // The silent output's recording runs once its first silence has arrived.
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo(recordingPath).size() > 0; }, 5000));
+    }
+
+    EspeakSpeech voice;
+    QSignalSpy sound(&voice, &EspeakSpeech::soundStarted);
+    Fixture fx;
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({{"Apfel", 12}}));
+    fx.voice = &voice;
+    fx.start();
+    // ABC-Laute says its word as it deals it.
+    Fixture::click(fx.main().Bild17);
+    Form10& laute = fx.window<Form10>();
+    QCOMPARE(laute.Bezeichnung1->text(), QStringLiteral("Apfel"));
+    QCOMPARE(sound.wait(server ? 10000 : 1500), server);
+
+    // Speech or not, the window answers the child at once.
+    QTest::keyClick(&laute, Qt::Key_P);
+    Fixture::settle();
+    QCOMPARE(laute.Bezeichnung2->text(), QStringLiteral(" _ p _ _ _"));
+    if (!server)
+        return;
+    QTest::qWait(1500);
+    recorder.terminate();
+    QVERIFY(recorder.waitForFinished(5000));
+    QFile recording(recordingPath);
+    QVERIFY(recording.open(QIODevice::ReadOnly));
+    const QByteArray heard = recording.readAll();
+    QVERIFY2(heard.size() > 22050, qPrintable(QString::number(heard.size())));
+    QVERIFY2(loudest(heard) > 1000, qPrintable(QString::number(loudest(heard))));
+}
+
+QTEST_MAIN(VoiceOutputTest)
+#include "tst_voice_output.moc"
