@@ -37,7 +37,6 @@ void EspeakSpeech::prepare() {
     if (thread_->isRunning())
         return;
     thread_->start(QThread::LowPriority);
-    QMetaObject::invokeMethod(player_, &VoicePlayer::prepare, Qt::QueuedConnection);
 }
 
 void EspeakSpeech::speak(const QString& text) {

@@ -18,6 +18,7 @@ public:
     EspeakSpeech();
     ~EspeakSpeech() override;
 
+    // Starts the speech thread; the voice is loaded there with the first words.
     void prepare() override;
 
 signals:

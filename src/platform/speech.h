@@ -19,8 +19,8 @@ public:
     // Switching off also stops what is being said.
     void setOn(bool on);
 
-    // Gets the voice ready. The program calls it once its main window is on screen, so that
-    // loading the voice never delays the start.
+    // Gets ready to speak. The program calls it once its main window is on screen, so that
+    // nothing of the voice delays the start.
     virtual void prepare() {}
 
 signals:

@@ -20,30 +20,32 @@ VoicePlayer::~VoicePlayer() {
         sink_->stop();
 }
 
-void VoicePlayer::prepare() {
-    if (prepared_)
-        return;
-    prepared_ = true;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || !voice_.load())
-        return;
+// The audio output is looked for, and the voice loaded, the first time there is something to
+// say; the voice only when there is an output to say it on. The audio system and the library's
+// data and buffers take about 3.5 MB, which waiting for the first words keeps out of the start.
+bool VoicePlayer::ready() {
+    if (!lookedForOutput_) {
+        lookedForOutput_ = true;
+        device_ = QMediaDevices::defaultAudioOutput();
+    }
+    if (sink_ || device_.isNull() || voiceMissing_)
+        return sink_ != nullptr;
     QAudioFormat format;
-    format.setSampleRate(voice_.sampleRate());
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        return;
-    sink_ = new QAudioSink(device, format, this);
+    voiceMissing_ = !voice_.load();
+    if (!voiceMissing_)
+        format.setSampleRate(voice_.sampleRate());
+    if (voiceMissing_ || !device_.isFormatSupported(format)) {
+        voiceMissing_ = true;
+        return false;
+    }
+    sink_ = new QAudioSink(device_, format, this);
     sink_->setBufferSize(format.bytesForDuration(kBufferMilliseconds * 1000));
     feeder_ = new QTimer(this);
     feeder_->setInterval(kFeedMilliseconds);
     connect(feeder_, &QTimer::timeout, this, &VoicePlayer::feed);
-    usable_ = true;
-}
-
-bool VoicePlayer::ready() {
-    prepare();
-    return usable_;
+    return true;
 }
 
 void VoicePlayer::play(const QString& text, quint64 number, Clock::time_point asked) {

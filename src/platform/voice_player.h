@@ -2,6 +2,7 @@
 
 #include "platform/espeak_voice.h"
 
+#include <QAudioDevice>
 #include <QByteArray>
 #include <QObject>
 
@@ -24,8 +25,6 @@ public:
     explicit VoicePlayer(std::shared_ptr<std::atomic<quint64>> current);
     ~VoicePlayer() override;
 
-    // Loads the voice and finds the audio output, once.
-    void prepare();
     void play(const QString& text, quint64 number, Clock::time_point asked);
     void halt();
 
@@ -43,6 +42,7 @@ private:
     QIODevice* output_ = nullptr;
     QTimer* feeder_ = nullptr;
     QByteArray waiting_;
-    bool prepared_ = false;
-    bool usable_ = false;
+    QAudioDevice device_;
+    bool lookedForOutput_ = false;
+    bool voiceMissing_ = false;
 };

@@ -93,8 +93,8 @@ void MoxWindow::offerHearAgain(Speech& speech) {
     hearAgainBand_ = new Shape(Shape::Kind::Rectangle, kBandColour, {}, this);
     place(hearAgainBand_, clientWidth_, 0, kBandWidth, clientHeight_);
     const QString name = QStringLiteral("Nochmal hören");
-    hearAgain_ = new PictureButton(QStringLiteral(":/icons/nochmal.svg"), name, Colors::LightYellow,
-                                   this);
+    hearAgain_ =
+        new PictureButton(QStringLiteral(":/icons/nochmal.svg"), name, Colors::LightYellow, this);
     hearAgain_->setToolTip(name + QStringLiteral(" (F5)"));
     place(hearAgain_, clientWidth_ + (kBandWidth - kPictureSide) / 2, kPictureTop, kPictureSide,
           kPictureSide);
