@@ -150,7 +150,7 @@ void ClicksTest::aTapStillClicks() {
     fx.start();
     Fixture::click(fx.main().Bild7);
     Form1& bilder = fx.window<Form1>();
-    QPointingDevice* finger = QTest::createTouchDevice();
+    QPointingDevice* finger = Fixture::touchScreen();
     const QPoint at = inWindow(bilder.Bild1, {60, 80});
     QTest::touchEvent(&bilder, finger).press(0, at);
     QTest::touchEvent(&bilder, finger).release(0, at);

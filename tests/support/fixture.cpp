@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
+#include <QPointingDevice>
 
 namespace {
 double fixedTimeOfDay() {
@@ -81,6 +83,15 @@ void Fixture::click(QWidget* control) {
 void Fixture::key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(window, key, modifiers);
     settle();
+}
+
+QPointingDevice* Fixture::touchScreen() {
+    static QPointer<QPointingDevice> device;
+    if (!device) {
+        device = QTest::createTouchDevice();
+        device->setParent(QCoreApplication::instance());
+    }
+    return device;
 }
 
 void Fixture::settle() {

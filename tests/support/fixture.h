@@ -52,6 +52,9 @@ public:
     static void click(QWidget* control);
     static void key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void settle();
+    // A touch screen for QTest::touchEvent, made once and owned by the application (a device
+    // made by QTest alone is never freed).
+    static QPointingDevice* touchScreen();
 
     ScriptedDialogs dialogs;
     TimeSeededRandom random;
