@@ -11,17 +11,12 @@
 #include <functional>
 
 namespace {
-QPointingDevice* touchScreen() {
-    static QPointingDevice* device = QTest::createTouchDevice();
-    return device;
-}
-
 // A finger put down at from and lifted at to, both in the window's coordinates.
 void touch(QWidget* window, QPoint from, QPoint to) {
-    QTest::touchEvent(window, touchScreen()).press(0, from);
+    QTest::touchEvent(window, Fixture::touchScreen()).press(0, from);
     if (to != from)
-        QTest::touchEvent(window, touchScreen()).move(0, (from + to) / 2);
-    QTest::touchEvent(window, touchScreen()).release(0, to);
+        QTest::touchEvent(window, Fixture::touchScreen()).move(0, (from + to) / 2);
+    QTest::touchEvent(window, Fixture::touchScreen()).release(0, to);
     Fixture::settle();
 }
 
