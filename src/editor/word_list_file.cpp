@@ -73,6 +73,8 @@ WordListFile::Saved WordListFile::save(const QList<WordRow>& rows) {
         text += row.word + QStringLiteral("\r\n") + QString::number(*pageNumber(row.page)) +
                 QStringLiteral("\r\n");
     }
+    if (pairs == 0)
+        return Saved::Empty;
     TextEncoding encoding = encoding_;
     std::optional<QByteArray> bytes = encodeTextFile(text, encoding);
     if (!bytes) {
@@ -95,6 +97,8 @@ QString WordListFile::failureText(Saved result) const {
         break;
     case Saved::MarkedRow:
         return QStringLiteral("In der Liste ist eine Zeile markiert.\r") + unsaved;
+    case Saved::Empty:
+        return QStringLiteral("In der Liste steht noch kein Wort.\r") + unsaved;
     case Saved::TooManyRows:
         return QStringLiteral("Eine Wörterliste hat höchstens 100.000 Wörter.\r") + unsaved;
     case Saved::TooLarge:

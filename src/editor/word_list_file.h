@@ -26,7 +26,7 @@ public:
     using Writer = std::function<bool(const QString& path, const QByteArray& bytes)>;
 
     enum class Read { Done, Missing, TooLarge };
-    enum class Saved { Done, MarkedRow, TooManyRows, TooLarge, NotWritten };
+    enum class Saved { Done, MarkedRow, Empty, TooManyRows, TooLarge, NotWritten };
 
     explicit WordListFile(const QString& path, Writer writer = writeFileAtomically);
 
@@ -42,7 +42,7 @@ public:
     bool changedOnDisk() const;
     // Writes every row that is not blank, each a word line and a page line ending in CR LF,
     // in the file's encoding when that holds every word, else in UTF-8. Nothing is written
-    // while a row breaks the row rule.
+    // while a row breaks the row rule, nor a list without a word, which no exercise could use.
     Saved save(const QList<WordRow>& rows);
     // The message for a save that did not happen, naming the folder where the file could not
     // be written; empty for one that did.

@@ -154,6 +154,7 @@ void WordTableTest::refusesMarkedRowsAndTooManyRows() {
     QCOMPARE(file.save({{"Apfel", "12"}, {"Hund", ""}}), WordListFile::Saved::MarkedRow);
     const QList<WordRow> many(kMaxWordListEntries + 1, WordRow{"Wort", "1"});
     QCOMPARE(file.save(many), WordListFile::Saved::TooManyRows);
+    QCOMPARE(file.save({WordRow{}}), WordListFile::Saved::Empty);
     QVERIFY(!QFile::exists(path));
     // Blank rows are left out, and do not count.
     QCOMPARE(file.save(many.mid(1) + QList<WordRow>(5, WordRow{})), WordListFile::Saved::Done);
