@@ -145,10 +145,11 @@ QString describe(const QWidget* widget) {
 
 class Monkey {
 public:
-    Monkey(Fixture& fx, MonkeyDialogs& dialogs, std::uint64_t seed)
+    Monkey(Fixture& fx, MonkeyDialogs& dialogs, std::uint64_t seed, bool kiosk)
         : fx_(fx)
         , dialogs_(dialogs)
-        , seed_(seed) {
+        , seed_(seed)
+        , kiosk_(kiosk) {
         dialogs_.problem = [this] { return problem(); };
         // The clock goes on while a box waits for an answer.
         dialogs_.whileShowing = [this] {
@@ -184,6 +185,8 @@ public:
             recent_.pop_front();
         Fixture::settle();
         if (fx_.app().hasEnded()) {
+            if (kiosk_)
+                return fail(QStringLiteral("a child ended the program in kiosk use"));
             if (!shownWindows().isEmpty())
                 return fail(QStringLiteral("a window stays open after the end"));
             fx_.start();
@@ -267,7 +270,7 @@ private:
             return QStringLiteral("timer tick");
         static const QStringList special =
             QStringLiteral("Left Right Up Down Tab Shift+Backtab Return Enter Space Space Esc "
-                           "PgUp End Ctrl+Up Ctrl+Shift+D Ctrl+Shift+P")
+                           "PgUp End Ctrl+Up Ctrl+Shift+D Ctrl+Shift+P Ctrl+Shift+W")
                 .split(u' ');
         QKeyCombination key = QKeySequence(special.at(pick(static_cast<int>(special.size()))))[0];
         if (kind < 70) {
@@ -335,6 +338,7 @@ private:
     Fixture& fx_;
     MonkeyDialogs& dialogs_;
     std::uint64_t seed_;
+    bool kiosk_;
     int events_ = 0;
     std::deque<QString> recent_;
     QString report_;
@@ -348,7 +352,8 @@ std::uint64_t seedOfRun() {
     return given ? seed : 20261208;
 }
 
-// The events of the whole run: each window gets a share, the main window four.
+// The events of the whole run: each window gets a share, the main window two at home and two
+// in kiosk use.
 int eventsPerShare() {
     const int total = qEnvironmentVariableIntValue("MOXABC_MONKEY_EVENTS");
     return (total > 0 ? total : 36000) / (static_cast<int>(kWindows.size()) + 4);
@@ -362,13 +367,14 @@ private slots:
     void initTestCase();
     void eachWindow_data();
     void eachWindow();
+    void throughTheMainWindow_data();
     void throughTheMainWindow();
     void cleanupTestCase();
 
 private:
     // Runs events on a started program; opens again the window of the entry when the child
     // left it.
-    void run(int events, const Entry* entry);
+    void run(int events, const Entry* entry, bool kiosk = false);
 
     TimerHold timerHold_;
     std::uint64_t seed_ = seedOfRun();
@@ -393,13 +399,21 @@ void MonkeyTest::eachWindow() {
     run(eventsPerShare(), &kWindows.at(index));
 }
 
-void MonkeyTest::throughTheMainWindow() {
-    run(4 * eventsPerShare(), nullptr);
+void MonkeyTest::throughTheMainWindow_data() {
+    QTest::addColumn<bool>("kiosk");
+    QTest::newRow("at home") << false;
+    QTest::newRow("kiosk use") << true;
 }
 
-void MonkeyTest::run(int events, const Entry* entry) {
-    const std::uint64_t seed =
-        seed_ + static_cast<std::uint64_t>(entry ? entry - kWindows.data() + 1 : 0);
+void MonkeyTest::throughTheMainWindow() {
+    QFETCH(bool, kiosk);
+    run(2 * eventsPerShare(), nullptr, kiosk);
+}
+
+void MonkeyTest::run(int events, const Entry* entry, bool kiosk) {
+    // Each run a seed of its own, so that a failure repeats in its own run.
+    const auto row = entry ? entry - kWindows.data() + 1 : kiosk ? kWindows.size() + 1 : 0;
+    const std::uint64_t seed = seed_ + static_cast<std::uint64_t>(row);
     MonkeyDialogs dialogs;
     dialogs.random.seed(seed);
     Fixture fx(seed);
@@ -407,8 +421,10 @@ void MonkeyTest::run(int events, const Entry* entry) {
     fx.writeFile(
         QStringLiteral("MOXABC.TXT"),
         wordListBytes({{"Apfel", 3}, {"Zebra", 40}, {"Öl", 22}, {"Maus", 20}, {"Ball", 5}}));
+    if (kiosk)
+        fx.writeProgramSettings(QStringLiteral("system"), "[Klasse]\nKiosk=true\n");
     fx.start();
-    Monkey monkey(fx, dialogs, seed_);
+    Monkey monkey(fx, dialogs, seed_, kiosk);
     for (int i = 0; i < events; ++i) {
         if (entry && fx.main().isVisible()) {
             entry->open(fx, dialogs);
