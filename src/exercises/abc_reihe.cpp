@@ -2,6 +2,7 @@
 
 #include "app/mox_app.h"
 #include "platform/accessibility.h"
+#include "platform/click_guard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/palette.h"
@@ -94,6 +95,9 @@ LetterTile::LetterTile(const QString& letter, QWidget* parent)
     setAttribute(Qt::WA_AcceptTouchEvents);
     setAccessibleDescription(QStringLiteral("Buchstabe, Leertaste legt ihn ins Loch"));
     setLetter(letter);
+    // A press only picks the tile up; only the drop on the hole counts. So a child who clicks a
+    // tile and at once presses it again to drag it, drags it.
+    ClickGuard::allowDoubleClick(this);
 }
 
 void LetterTile::setLetter(const QString& letter) {
