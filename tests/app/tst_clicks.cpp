@@ -1,5 +1,4 @@
 #include "exercises/abc_bilder.h"
-#include "exercises/abc_wortsuche.h"
 #include "exercises/dot_canvas.h"
 #include "exercises/letter_panel.h"
 #include "fixture.h"
