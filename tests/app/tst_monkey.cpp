@@ -270,7 +270,7 @@ private:
             return QStringLiteral("timer tick");
         static const QStringList special =
             QStringLiteral("Left Right Up Down Tab Shift+Backtab Return Enter Space Space Esc "
-                           "PgUp End Ctrl+Up Ctrl+Shift+D Ctrl+Shift+P Ctrl+Shift+W")
+                           "PgUp End F5 Ctrl+Up Ctrl+Shift+D Ctrl+Shift+P Ctrl+Shift+W")
                 .split(u' ');
         QKeyCombination key = QKeySequence(special.at(pick(static_cast<int>(special.size()))))[0];
         if (kind < 70) {
