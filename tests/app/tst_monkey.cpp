@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWindow>
@@ -27,13 +29,16 @@ public:
     std::function<void()> whileShowing;
     QString failure;      // the first thing that did not hold while a box showed
     QStringList typeNext; // answers of the next input boxes, before random ones
-    bool leaving = false; // every question is answered Yes, to leave a window
+    int leaving = 0;      // when not 0, the answer to every question, to leave a window
 
     int msgBox(const QString& prompt, int buttons, const QString& title) override {
         note(title + QStringLiteral(": ") + QString(prompt).replace(u'\r', u' ').left(40));
         if (buttons == MsgBox::OkOnly)
             return MsgBox::Ok;
-        return leaving || pick(2) == 0 ? MsgBox::Yes : MsgBox::No;
+        if (leaving != 0)
+            return leaving;
+        const int answer = pick(buttons == MsgBox::YesNoCancelQuestion ? 3 : 2);
+        return answer == 0 ? MsgBox::Yes : answer == 1 ? MsgBox::No : MsgBox::Cancel;
     }
     QString inputBox(const QString&, const QString& title, const QString&) override {
         note(title);
@@ -88,6 +93,14 @@ std::function<void(Fixture&, MonkeyDialogs&)> picture(PictureButton* Form0::*ent
     return [entry](Fixture& fx, MonkeyDialogs&) { Fixture::click(fx.main().*entry); };
 }
 
+// A teacher's entry, with the password typed right.
+std::function<void(Fixture&, MonkeyDialogs&)> teacher(PictureButton* Form0::*entry) {
+    return [entry](Fixture& fx, MonkeyDialogs& dialogs) {
+        dialogs.typeNext = {fx.points()};
+        Fixture::click(fx.main().*entry);
+    };
+}
+
 template <class W> std::function<void(Fixture&, MonkeyDialogs&)> direct() {
     return [](Fixture& fx, MonkeyDialogs&) {
         fx.app().open(fx.window<W>());
@@ -108,11 +121,8 @@ const QList<Entry> kWindows = {
     {"Galgenspiel", picture(&Form0::Bild16)},
     {"Wörterbuch", picture(&Form0::Bild9)},
     {"Programm-Info", picture(&Form0::Bild3)},
-    {"A B C - Übung drucken . . .",
-     [](Fixture& fx, MonkeyDialogs& dialogs) {
-         dialogs.typeNext = {fx.points()};
-         Fixture::click(fx.main().Bild12);
-     }},
+    {"A B C - Übung drucken . . .", teacher(&Form0::Bild12)},
+    {"Wörterlisten", teacher(&Form0::Bild19)},
     {"Memory", direct<memo>()},
     {"A B C - Fange", direct<fang>()},
 };
@@ -157,10 +167,13 @@ public:
                 tick(window);
         };
         // A menu or a dialog of the toolkit would wait for a choice in a loop of its own: a
-        // menu is a fault (noted), a dialog is a box over the window, checked and closed.
+        // context menu is a fault (noted) unless a text field's, a list that drops down is
+        // closed as a click beside it would, a dialog is a box over the window, checked and
+        // closed.
         QObject::connect(&popupWatch_, &QTimer::timeout, [this] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
-                if (popup_.isEmpty())
+                if (popup_.isEmpty() && qobject_cast<QMenu*>(popup) &&
+                    !qobject_cast<QLineEdit*>(popup->parentWidget()))
                     popup_ = describe(popup);
                 popup->close();
             }
@@ -197,18 +210,22 @@ public:
         return wrong.isEmpty() || fail(wrong);
     }
 
-    // Leaves the window that shows as the window manager's close button would.
+    // Leaves the window that shows as the window manager's close button would, answering
+    // its questions one way, else the other.
     bool leave() {
         QWidget* window = shownWindows().value(0);
         if (!window || window == &fx_.main())
             return true;
-        dialogs_.leaving = true;
-        window->close();
-        Fixture::settle();
-        dialogs_.leaving = false;
-        if (!fx_.main().isVisible() || window->isVisible())
-            return fail(QStringLiteral("\"%1\" cannot be left").arg(window->windowTitle()));
-        return true;
+        // Yes to "Leave the game?", No to "Save the changes?" when they cannot be saved.
+        for (const int answer : {MsgBox::Yes, MsgBox::No}) {
+            dialogs_.leaving = answer;
+            window->close();
+            Fixture::settle();
+            dialogs_.leaving = 0;
+            if (fx_.main().isVisible() && !window->isVisible())
+                return true;
+        }
+        return fail(QStringLiteral("\"%1\" cannot be left").arg(window->windowTitle()));
     }
 
     QString report() const { return report_; }
