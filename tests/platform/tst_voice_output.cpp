@@ -3,6 +3,7 @@
 #include "fixture.h"
 #include "platform/espeak_speech.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,11 +17,27 @@
 // and go on as before.
 namespace {
 
+// Whether an audio server answers. If one does, this process is pinned to it and to its cookie,
+// since the fixture points the configuration folder elsewhere, where the sound library would
+// look for both.
 bool audioServerRunning() {
     QProcess info;
     info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
-    return info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit &&
-           info.exitCode() == 0;
+    if (!info.waitForFinished(5000) || info.exitStatus() != QProcess::NormalExit ||
+        info.exitCode() != 0)
+        return false;
+    const QByteArray serverLine = "Server String: ";
+    for (const QByteArray& line : info.readAllStandardOutput().split('\n')) {
+        if (line.startsWith(serverLine) && qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+            qputenv("PULSE_SERVER", line.mid(serverLine.size()).trimmed());
+    }
+    const QString config = qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")
+                               ? QDir::homePath() + QStringLiteral("/.config")
+                               : qEnvironmentVariable("XDG_CONFIG_HOME");
+    const QString cookie = config + QStringLiteral("/pulse/cookie");
+    if (QFileInfo::exists(cookie) && qEnvironmentVariableIsEmpty("PULSE_COOKIE"))
+        qputenv("PULSE_COOKIE", QFile::encodeName(cookie));
+    return true;
 }
 
 // The loudest sample of a recording in 16-bit mono.
