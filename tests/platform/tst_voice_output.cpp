@@ -10,7 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-#include <cstdlib>
+#include <algorithm>
 
 // The real voice all the way to an audio server. CI gives it a PulseAudio server with a silent
 // output whose recording shows what was played; without a server the program must stay silent
@@ -38,15 +38,6 @@ bool audioServerRunning() {
     if (QFileInfo::exists(cookie) && qEnvironmentVariableIsEmpty("PULSE_COOKIE"))
         qputenv("PULSE_COOKIE", QFile::encodeName(cookie));
     return true;
-}
-
-// The loudest sample of a recording in 16-bit mono.
-int loudest(const QByteArray& recording) {
-    int peak = 0;
-    const auto* samples = reinterpret_cast<const qint16*>(recording.constData());
-    for (qsizetype i = 0; i < recording.size() / qsizetype(sizeof(qint16)); ++i)
-        peak = std::max(peak, std::abs(int(samples[i])));
-    return peak;
 }
 
 } // namespace
@@ -98,8 +89,10 @@ void VoiceOutputTest::wordHeardOrSilence() {
     QFile recording(recordingPath);
     QVERIFY(recording.open(QIODevice::ReadOnly));
     const QByteArray heard = recording.readAll();
-    QVERIFY2(heard.size() > 22050, qPrintable(QString::number(heard.size())));
-    QVERIFY2(loudest(heard) > 1000, qPrintable(QString::number(loudest(heard))));
+    const auto* samples = reinterpret_cast<const qint16*>(heard.constData());
+    const auto loud = std::count_if(samples, samples + heard.size() / 2,
+                                    [](qint16 sample) { return std::abs(sample) > 1000; });
+    QVERIFY2(loud > 1000, qPrintable(QString::number(loud)));
 }
 
 QTEST_MAIN(VoiceOutputTest)

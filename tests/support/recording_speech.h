@@ -9,12 +9,8 @@
 class RecordingSpeech final : public Speech {
 public:
     void prepare() override { prepared = true; }
-    // What was said since the last clear(), the last text first to hand.
-    QString last() const { return said.isEmpty() ? QString() : said.last(); }
-    void clear() {
-        said.clear();
-        stops = 0;
-    }
+    QString last() const { return said.value(said.size() - 1); }
+    void clear() { said.clear(); }
 
     QStringList said;
     int stops = 0;
