@@ -68,11 +68,6 @@ QList<QPair<const char*, Event>> events() {
              Fixture::click(fx.main().Bild12);
              return prompt;
          }},
-        {"ABC-Laute: a letter chosen",
-         [](Fixture& fx) {
-             chooseLetter(opened<Form10>(fx, &Form0::Bild17).Liste1, u'ß');
-             return QStringLiteral("ß");
-         }},
         {"ABC-Laute: hear it again",
          [](Fixture& fx) {
              Form10& laute = opened<Form10>(fx, &Form0::Bild17);
@@ -165,10 +160,8 @@ private slots:
     void switchedOffNothingIsSaid();
     void hearAgainCoversNothing_data();
     void hearAgainCoversNothing();
-    void voicePreparedOnlyOnceWindowIsUp();
     void switchStartsAsChosen_data();
     void switchStartsAsChosen();
-    void switchKeepsTheChoice();
 };
 
 void SpeakingTest::whatIsSaid_data() {
@@ -216,11 +209,18 @@ void SpeakingTest::hangmanWordOnlyWhenOver() {
     QCOMPARE(fx.speech.last(), QStringLiteral("Apfel"));
 }
 
-// Switched off, nothing at all is said, and no window shows the hear-again picture.
+// The switch, reached by Tab after the games entry and pressed with Space, keeps the choice:
+// switched off, nothing at all is said and no window shows the hear-again picture. Its caption
+// switches it on again.
 void SpeakingTest::switchedOffNothingIsSaid() {
     Fixture fx;
-    fx.writeProgramSettings(QStringLiteral("user"), "Vorlesen=false\n");
     start(fx);
+    PictureButton* button = fx.main().speechSwitch()->button();
+    fx.main().Bild13->setFocus();
+    Fixture::key(&fx.main(), Qt::Key_Tab);
+    Fixture::key(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!fx.speech.isOn() && !button->isChecked());
+    QCOMPARE(storedChoice(fx), QStringLiteral("off"));
     for (const auto& [name, event] : events()) {
         event(fx);
         if (auto* shown = qobject_cast<MoxWindow*>(QApplication::activeWindow());
@@ -232,6 +232,9 @@ void SpeakingTest::switchedOffNothingIsSaid() {
         QVERIFY2(fx.speech.said.isEmpty(), name);
     }
     VERIFY_DIALOGS(fx);
+    Fixture::click(fx.main().speechSwitch()->caption());
+    QVERIFY(fx.speech.isOn() && button->isChecked());
+    QCOMPARE(storedChoice(fx), QStringLiteral("on"));
 }
 
 void SpeakingTest::hearAgainCoversNothing_data() {
@@ -248,20 +251,11 @@ void SpeakingTest::hearAgainCoversNothing() {
     Twips::setScale(Twips::scaleForScreen(screen.width(), screen.height(), Form0::ClientWidth,
                                           Form0::ClientHeight));
     start(fx);
-    const QList<MoxWindow*> windows = {&opened<Form2>(fx, &Form0::Bild6),
-                                       &opened<Form4>(fx, &Form0::Bild8),
-                                       &opened<Form5>(fx, &Form0::Bild10),
-                                       &opened<Form6>(fx, &Form0::Bild11),
-                                       &opened<Form3>(fx, &Form0::Bild9),
-                                       &opened<Form7>(fx, &Form0::Bild5),
-                                       &opened<Form1>(fx, &Form0::Bild7),
-                                       &opened<Form9>(fx, &Form0::Bild15),
-                                       &opened<Form10>(fx, &Form0::Bild17),
-                                       &opened<galgen>(fx, &Form0::Bild16),
-                                       &openedGame<memo>(fx),
-                                       &openedGame<fang>(fx)};
-    for (MoxWindow* window : windows) {
-        const char* name = window->metaObject()->className();
+    for (const auto& [name, event] : events()) {
+        event(fx);
+        auto* window = qobject_cast<MoxWindow*>(QApplication::activeWindow());
+        if (!window || window == &fx.main())
+            continue;
         const QRect picture = window->hearAgainButton()->geometry();
         QVERIFY2(window->hearAgainButton()->isVisible() && window->rect().contains(picture), name);
         for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -277,20 +271,10 @@ void SpeakingTest::hearAgainCoversNothing() {
         QVERIFY2(window->width() <= picture.left(), name);
         fx.speech.setOn(true);
         QCOMPARE(window->width(), wide);
+        fx.app().backToMain(*window);
     }
+    VERIFY_DIALOGS(fx);
     Twips::setScale(1.0);
-}
-
-void SpeakingTest::voicePreparedOnlyOnceWindowIsUp() {
-    Fixture fx;
-    fx.writeFile(QStringLiteral("MOXABC.INI"), " 10 \r\n");
-    ProgramSettings settings;
-    MoxApp app(fx.dialogs, fx.random, QDir(fx.path()), settings);
-    app.setSpeech(fx.speech);
-    app.start();
-    QVERIFY(app.mainWindow().isVisible() && !fx.speech.prepared);
-    Fixture::settle();
-    QVERIFY(fx.speech.prepared);
 }
 
 void SpeakingTest::switchStartsAsChosen_data() {
@@ -335,24 +319,6 @@ void SpeakingTest::switchStartsAsChosen() {
     QCOMPARE(heardWhileOpen, on ? QStringList{kHelp} : QStringList());
     QCOMPARE(fx.speech.said, heardWhileOpen);
     QCOMPARE(fx.speech.stops, stopsWhileOpen + 1);
-}
-
-// The switch is reached by Tab after the games entry and works by Space, by a click and by its
-// caption; each choice is kept.
-void SpeakingTest::switchKeepsTheChoice() {
-    Fixture fx;
-    start(fx);
-    SpeechSwitch* speechSwitch = fx.main().speechSwitch();
-    fx.main().Bild13->setFocus();
-    Fixture::key(&fx.main(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), speechSwitch->button());
-    Fixture::key(speechSwitch->button(), Qt::Key_Space);
-    QVERIFY(!fx.speech.isOn() && !speechSwitch->button()->isChecked());
-    QCOMPARE(storedChoice(fx), QStringLiteral("off"));
-    QCOMPARE(speechSwitch->button()->toolTip(), QStringLiteral("Vorlesen (aus)"));
-    Fixture::click(speechSwitch->caption());
-    QVERIFY(fx.speech.isOn() && speechSwitch->button()->isChecked());
-    QCOMPARE(storedChoice(fx), QStringLiteral("on"));
 }
 
 QTEST_MAIN(SpeakingTest)

@@ -18,15 +18,12 @@ void EspeakVoiceTest::soundOfPlausibleLength_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("shortest");
     QTest::addColumn<double>("longest");
-    QTest::addColumn<int>("pieces"); // taken before stopping; 0 for all
-    QTest::newRow("a letter") << QStringLiteral("A") << 0.2 << 1.5 << 0;
-    QTest::newRow("a word") << QStringLiteral("Apfel") << 0.3 << 2.0 << 0;
+    QTest::newRow("a letter") << QStringLiteral("A") << 0.2 << 1.5;
+    QTest::newRow("a word") << QStringLiteral("Apfel") << 0.3 << 2.0;
     QTest::newRow("a message of three lines")
         << QStringLiteral("Mit diesem Programm kannst du\rdas ABC trainieren. Wähle dazu\r"
                           "Übungen aus dem rechten Menü.\r")
-        << 3.0 << 15.0 << 0;
-    QTest::newRow("the message cut short")
-        << QStringLiteral("Schlage erst das Wort nach.") << 0.0 << 0.1 << 2;
+        << 3.0 << 15.0;
 }
 
 // Seconds of sound, some of it clearly not silence.
@@ -34,20 +31,18 @@ void EspeakVoiceTest::soundOfPlausibleLength() {
     QFETCH(QString, text);
     QFETCH(double, shortest);
     QFETCH(double, longest);
-    QFETCH(int, pieces);
     qint64 samples = 0;
     int loudest = 0;
-    int taken = 0;
     const bool whole = voice_.render(text, [&](const qint16* sound, int count) {
         samples += count;
         for (int i = 0; i < count; ++i)
             loudest = std::max(loudest, std::abs(int(sound[i])));
-        return ++taken != pieces;
+        return true;
     });
-    QCOMPARE(whole, pieces == 0);
+    QVERIFY(whole);
     const double seconds = double(samples) / voice_.sampleRate();
     QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
-    QVERIFY(pieces > 0 || loudest > 3000);
+    QVERIFY(loudest > 3000);
 }
 
 QTEST_GUILESS_MAIN(EspeakVoiceTest)

@@ -8,13 +8,11 @@
 // Stands in for the voice: records what would have been said, in order.
 class RecordingSpeech final : public Speech {
 public:
-    void prepare() override { prepared = true; }
     QString last() const { return said.value(said.size() - 1); }
     void clear() { said.clear(); }
 
     QStringList said;
     int stops = 0;
-    bool prepared = false;
 
 protected:
     void speak(const QString& text) override { said.append(text); }
