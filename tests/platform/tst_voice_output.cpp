@@ -42,7 +42,6 @@ private slots:
 
 void VoiceOutputTest::wordHeardOrSilence() {
     const bool server = audioServerRunning();
-    qInfo("audio server: %s", server ? "running" : "none");
     QTemporaryDir folder;
     const QString recordingPath = folder.filePath(QStringLiteral("heard.raw"));
     QProcess recorder;
