@@ -16,8 +16,7 @@
 // and go on as before.
 namespace {
 
-// Whether an audio server answers. If one does, this process is pinned to it: the fixture points
-// the configuration folder elsewhere, where the sound library may look for it.
+// Whether an audio server answers; if so, pinned to it, as the fixture moves the config folder.
 bool audioServerRunning() {
     QProcess info;
     info.start(QStringLiteral("pactl"), {QStringLiteral("info")});
