@@ -39,25 +39,22 @@ protected:
 
 // One tick of the first timer that runs in the window.
 bool tick(QWidget* window) {
-    for (QTimer* timer : window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-        if (!timer->isActive())
-            continue;
-        g_ticking = timer;
-        QTimerEvent tick(timer->timerId());
-        QCoreApplication::sendEvent(timer, &tick);
-        g_ticking = nullptr;
-        return true;
-    }
-    return false;
+    const QList<QTimer*> timers = window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly);
+    const auto running = std::ranges::find_if(timers, &QTimer::isActive);
+    if (running == timers.end())
+        return false;
+    g_ticking = *running;
+    QTimerEvent tick((*running)->timerId());
+    QCoreApplication::sendEvent(g_ticking, &tick);
+    g_ticking = nullptr;
+    return true;
 }
 
 // The program's windows that show; a box is no window of its own.
 QList<QWidget*> shownWindows() {
-    QList<QWidget*> shown;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && qobject_cast<MoxWindow*>(window))
-            shown.append(window);
-    }
+    QList<QWidget*> shown = QApplication::topLevelWidgets();
+    shown.removeIf(
+        [](const QWidget* w) { return !w->isVisible() || !qobject_cast<const MoxWindow*>(w); });
     return shown;
 }
 
