@@ -1,4 +1,6 @@
 #include "app/working_folder.h"
+#include "editor/word_list_editor.h"
+#include "editor/word_table_model.h"
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
 #include "print/worksheet_window.h"
@@ -30,7 +32,8 @@ private slots:
 void ClassSetupTest::readOnlyClassFolder() {
     Fixture fx;
     fx.writeFile(QStringLiteral("MOXABC.INI"), " 30 \r\n");
-    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({{"Apfel", 12}, {"Baum", 15}}));
+    const QByteArray words = wordListBytes({{"Apfel", 12}, {"Baum", 15}});
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), words);
     const ReadOnlyView view(fx.path());
     QVERIFY2(view.ok, "a read-only bind mount needs the superuser");
     QVERIFY(WorkingFolder::enter({view.path(), WorkingFolder::Choice::Origin::Class, {}}, fx.path(),
@@ -63,10 +66,21 @@ void ClassSetupTest::readOnlyClassFolder() {
                                  "Das Arbeitsblatt wird nicht gespeichert.\r",
                              "D r u c k e n", MsgBox::OkOnly);
     Fixture::click(fx.window<Form8>().Befehl2);
+    Fixture::click(fx.window<Form8>().Befehl1);
+    fx.dialogs.expectInput("Erst das Passwort eingeben:", "Passwort", QString(), fx.points());
+    Fixture::key(&fx.main(), Qt::Key_W, Qt::ControlModifier | Qt::ShiftModifier);
+    WordListEditor& editor = fx.window<WordListEditor>();
+    QVERIFY(editor.model().setData(editor.model().index(0, 0), "Birne", Qt::EditRole));
+    fx.dialogs.expectMessage(readOnly + "Die Liste wird nicht gespeichert. Die Änderungen bleiben "
+                                        "in diesem Fenster.\r",
+                             "Wörterlisten", MsgBox::OkOnly);
+    Fixture::click(editor.saveButton);
     VERIFY_DIALOGS(fx);
+    QCOMPARE(editor.model().rows(), (QList<WordRow>{{"Birne", "12"}, {"Baum", "15"}}));
     QCOMPARE(fx.main().Bezeichnung3->text(), QStringLiteral(" 30"));
     QCOMPARE(QDir(fx.path()).entryList(QDir::Files), QStringList({"MOXABC.INI", "MOXABC.TXT"}));
     QCOMPARE(fx.readFile(QStringLiteral("MOXABC.INI")), QByteArray(" 30 \r\n"));
+    QCOMPARE(fx.readFile(QStringLiteral("MOXABC.TXT")), words);
 }
 
 enum class EndBy { Picture, Caption, WindowClose };
@@ -76,7 +90,6 @@ void ClassSetupTest::endInKioskUse_data() {
     QTest::addColumn<EndBy>("by");
     QTest::addColumn<QString>("password"); // a null text: no password prompt is due
     QTest::addColumn<int>("answer");       // 0: no question is due
-    QTest::newRow("off: picture") << false << EndBy::Picture << QString() << int(MsgBox::Yes);
     QTest::newRow("off: closing") << false << EndBy::WindowClose << QString() << int(MsgBox::No);
     QTest::newRow("kiosk: password, no") << true << EndBy::Picture << "7" << int(MsgBox::No);
     QTest::newRow("kiosk: wrong password") << true << EndBy::Caption << " 7" << 0;

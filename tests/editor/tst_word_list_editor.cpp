@@ -4,8 +4,6 @@
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
 #include "games/galgen.h"
-#include "platform/write_access.h"
-#include "read_only_view.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -52,7 +50,6 @@ private slots:
     void leavingWithUnsavedEditsAsks_data();
     void leavingWithUnsavedEditsAsks();
     void changeOnDiskIsNotOverwrittenUnasked();
-    void readOnlyFolderKeepsTheEdits();
 };
 
 void WordListEditorTest::damagedListIsMarkedMendedAndSaved() {
@@ -193,26 +190,6 @@ void WordListEditorTest::changeOnDiskIsNotOverwrittenUnasked() {
     Fixture::click(editor.saveButton);
     QCOMPARE(fx.readFile(kList), QByteArray("Apfel\r\n13\r\n"));
     VERIFY_DIALOGS(fx);
-}
-
-void WordListEditorTest::readOnlyFolderKeepsTheEdits() {
-    Fixture fx;
-    fx.writeFile(kList, "Apfel\r\n12\r\n");
-    const ReadOnlyView view(fx.path());
-    QVERIFY2(view.ok, "a read-only bind mount needs the superuser");
-    fx.writeFile(QStringLiteral("MOXABC.INI"), " 10 \r\n");
-    fx.startIn(view.path());
-    WordListEditor& editor = openEditor(fx);
-    typeInto(editor, 0, WordTableModel::WordColumn, QStringLiteral("Birne"));
-    fx.dialogs.expectMessage(
-        WriteAccess::readOnlyMessage(view.path(),
-                                     QStringLiteral("Die Liste wird nicht gespeichert. Die "
-                                                    "Änderungen bleiben in diesem Fenster.\r")),
-        kTitle, MsgBox::OkOnly);
-    Fixture::click(editor.saveButton);
-    VERIFY_DIALOGS(fx);
-    QCOMPARE(fx.readFile(kList), QByteArray("Apfel\r\n12\r\n"));
-    QCOMPARE(editor.model().rows(), (QList<WordRow>{{"Birne", "12"}}));
 }
 
 QTEST_MAIN(WordListEditorTest)
