@@ -50,8 +50,7 @@ private slots:
     void keepsItsEncoding_data();
     void keepsItsEncoding();
     void refusedSaveLeavesOldFile();
-    void namesOfNewLists_data();
-    void namesOfNewLists();
+    void namesOfNewListsWithAProblem();
 
 private:
     QTemporaryDir dir_;
@@ -165,22 +164,13 @@ void WordTableTest::refusedSaveLeavesOldFile() {
     QCOMPARE(bytesOf(fresh.path()).size(), qsizetype(kMaxWordListEntries) * 9);
 }
 
-void WordTableTest::namesOfNewLists_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("problem");
-    QTest::newRow("65 characters")
-        << QString(65, u'x') << "Der Name darf höchstens 64 Zeichen lang sein.\r";
-    QTest::newRow("exists, in other letters") << " tiere "
-                                              << "Die Liste MOXABC-tiere.TXT gibt es schon.\r";
-}
-
-void WordTableTest::namesOfNewLists() {
-    QFETCH(QString, typed);
-    QFETCH(QString, problem);
-    const NewListName name =
-        newListName(typed, {QStringLiteral("MOXABC.TXT"), QStringLiteral("MOXABC-Tiere.TXT")});
-    QCOMPARE(name.problem, problem);
-    QVERIFY(name.fileName.isEmpty());
+void WordTableTest::namesOfNewListsWithAProblem() {
+    const QStringList existing{QStringLiteral("MOXABC.TXT"), QStringLiteral("MOXABC-Tiere.TXT")};
+    QCOMPARE(newListName(QString(65, u'x'), existing).problem,
+             QStringLiteral("Der Name darf höchstens 64 Zeichen lang sein.\r"));
+    const NewListName taken = newListName(QStringLiteral(" tiere "), existing);
+    QCOMPARE(taken.problem, QStringLiteral("Die Liste MOXABC-tiere.TXT gibt es schon.\r"));
+    QVERIFY(taken.fileName.isEmpty());
 }
 
 QTEST_MAIN(WordTableTest)
