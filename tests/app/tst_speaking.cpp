@@ -7,7 +7,6 @@
 #include "exercises/abc_reihe.h"
 #include "exercises/abc_wortsuche.h"
 #include "exercises/buchstabensuche.h"
-#include "exercises/letter_panel.h"
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
 #include "games/fang.h"
@@ -15,8 +14,6 @@
 #include "games/memo.h"
 #include "platform/twips.h"
 
-#include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
 
 #include <functional>
@@ -35,25 +32,41 @@ template <class W> W& opened(Fixture& fx, PictureButton* Form0::*entry) {
     return fx.window<W>();
 }
 
-template <class W> W& openedGame(Fixture& fx) {
-    fx.app().open(fx.window<W>());
-    Fixture::settle();
-    return fx.window<W>();
-}
-
-void chooseLetter(LetterPanel* panel, QChar letter) {
-    const auto entry = panel->findItems(QStringLiteral(" %1 ").arg(letter), Qt::MatchExactly);
-    QTest::mouseClick(panel->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      panel->visualItemRect(entry.value(0)).center());
-    Fixture::settle();
-}
-
-// The user's stored choice as the settings file holds it: "on", "off" or "" when none.
+// The user's stored choice as the settings file holds it: "true", "false" or "" when none.
 QString storedChoice(const Fixture& fx) {
-    const QVariant value = QSettings(fx.configPath() + QStringLiteral("/user/moxabc/moxabc.conf"),
-                                     QSettings::IniFormat)
-                               .value(QStringLiteral("Vorlesen"));
-    return value.isValid() ? QLatin1String(value.toBool() ? "on" : "off") : QString();
+    return QSettings(fx.configPath() + QStringLiteral("/user/moxabc/moxabc.conf"),
+                     QSettings::IniFormat)
+        .value(QStringLiteral("Vorlesen"))
+        .toString();
+}
+
+template <class... W> QList<MoxWindow*> windows(Fixture& fx) {
+    return {&fx.window<W>()...};
+}
+
+// Opens, in turn, every window with a task to hear again, checks it and goes back.
+void everyWindow(Fixture& fx, const std::function<void(MoxWindow&)>& check) {
+    for (MoxWindow* window : windows<Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form9, Form10,
+                                     galgen, memo, fang>(fx)) {
+        fx.app().open(*window);
+        Fixture::settle();
+        check(*window);
+        fx.app().backToMain(*window);
+    }
+}
+
+// The picture stands inside the window and clear of every control it had before; only the band
+// lies under it.
+void verifyPictureClear(MoxWindow& window) {
+    const QRect picture = window.hearAgainButton()->geometry();
+    const char* name = window.metaObject()->className();
+    QVERIFY2(window.hearAgainButton()->isVisible() && window.rect().contains(picture), name);
+    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool band = dynamic_cast<Shape*>(control) && control->geometry().contains(picture);
+        if (control->isVisible() && !band && control != window.hearAgainButton() &&
+            !control->inherits("FocusRing"))
+            QVERIFY2(!control->geometry().intersects(picture), name);
+    }
 }
 
 // Drives one event of a window as a child would and returns what the child must hear then.
@@ -64,14 +77,14 @@ QList<QPair<const char*, Event>> events() {
         {"ABC-Laute: hear it again",
          [](Fixture& fx) {
              Form10& laute = opened<Form10>(fx, &Form0::Bild17);
-             fx.speech.clear();
+             fx.speech.said.clear();
              Fixture::click(laute.hearAgainButton());
              return QStringLiteral("Apfel");
          }},
         {"Galgenspiel: hear it again by F5, the letters found",
          [](Fixture& fx) {
              galgen& game = opened<galgen>(fx, &Form0::Bild16);
-             chooseLetter(game.Liste1, u'P');
+             Fixture::key(&game, Qt::Key_P);
              Fixture::key(&game, Qt::Key_F5);
              return QStringLiteral("Lücke, p, Lücke, Lücke, Lücke");
          }},
@@ -79,59 +92,13 @@ QList<QPair<const char*, Event>> events() {
          [](Fixture& fx) {
              Form4& luecken = opened<Form4>(fx, &Form0::Bild8);
              const QChar letter = luecken.Bezeichnung3->text().at(0);
-             Fixture::key(&luecken, Qt::Key(Qt::Key_A + (letter.unicode() - u'A')));
+             Fixture::key(&luecken, Qt::Key(letter.unicode()));
              return letter + QStringLiteral("\n") + Spoken::letterRow(luecken.Bezeichnung1->text());
          }},
         {"Wörterbuch: the search word",
          [](Fixture& fx) {
              opened<Form3>(fx, &Form0::Bild9);
              return QStringLiteral("Apfel");
-         }},
-        {"ABC-Folgen: a line selected",
-         [](Fixture& fx) {
-             QListWidget* lines = opened<Form2>(fx, &Form0::Bild6).Liste1;
-             QTest::mouseClick(lines->viewport(), Qt::LeftButton, Qt::NoModifier,
-                               lines->visualItemRect(lines->item(2)).center());
-             return lines->item(2)->text();
-         }},
-        {"ABC-Wortsuche: the task",
-         [](Fixture& fx) {
-             Form7& wortsuche = opened<Form7>(fx, &Form0::Bild5);
-             QStringList words;
-             for (const ClickLabel* word : wortsuche.words())
-                 words.append(word->text());
-             return wortsuche.Bezeichnung7->text() + u'\n' + words.join(QStringLiteral(", "));
-         }},
-        {"ABC-Fehlersuche: the row",
-         [](Fixture& fx) {
-             return Spoken::letterRow(opened<Form9>(fx, &Form0::Bild15).Bezeichnung4->text());
-         }},
-        {"ABC-Reihe: a tile dropped",
-         [](Fixture& fx) {
-             Form5& reihe = opened<Form5>(fx, &Form0::Bild10);
-             const QString letter = reihe.Bezeichnung(7)->text();
-             reihe.abcfeld_DragDrop(reihe.Bezeichnung(7));
-             return letter;
-         }},
-        {"ABC-Bilder: a dot joined",
-         [](Fixture& fx) {
-             Fixture::key(&opened<Form1>(fx, &Form0::Bild7), Qt::Key_K);
-             return QStringLiteral("K");
-         }},
-        {"Memory: a card turned",
-         [](Fixture& fx) {
-             memo& game = openedGame<memo>(fx);
-             Fixture::click(game.Bezeichnung(4));
-             return game.Bezeichnung(4)->caption().trimmed();
-         }},
-        {"ABC-Fange: a letter caught",
-         [](Fixture& fx) {
-             fang& game = openedGame<fang>(fx);
-             Fixture::click(game.Befehl4);
-             game.posCol[0] = 13;
-             game.posRow[0] = 9;
-             Fixture::click(game.Bild1);
-             return QStringLiteral("A");
          }},
     };
 }
@@ -146,8 +113,6 @@ private slots:
     void hangmanWordOnlyWhenOver_data();
     void hangmanWordOnlyWhenOver();
     void switchedOffNothingIsSaid();
-    void hearAgainCoversNothing_data();
-    void hearAgainCoversNothing();
     void switchStartsAsChosen_data();
     void switchStartsAsChosen();
     void linesArePauses_data();
@@ -166,7 +131,6 @@ void SpeakingTest::whatIsSaid() {
     start(fx);
     const QString heard = events().at(index).second(fx);
     VERIFY_DIALOGS(fx);
-    QVERIFY(!heard.trimmed().isEmpty());
     QCOMPARE(fx.speech.last(), heard);
 }
 
@@ -190,73 +154,37 @@ void SpeakingTest::hangmanWordOnlyWhenOver() {
     QStringList heardBeforeEnd;
     fx.dialogs.onCall = [&](const ScriptedDialogs::Call&) { heardBeforeEnd = fx.speech.said; };
     for (const QChar letter : guesses)
-        chooseLetter(game.Liste1, letter);
+        Fixture::key(&game, Qt::Key(letter.unicode()));
     VERIFY_DIALOGS(fx);
     QCOMPARE(heardBeforeEnd.last(), ending);
     QVERIFY(!heardBeforeEnd.join(u' ').contains(QStringLiteral("Apfel"), Qt::CaseInsensitive));
     QCOMPARE(fx.speech.last(), QStringLiteral("Apfel"));
 }
 
-// The switch, reached by Tab after the games entry and pressed with Space, keeps the choice:
-// switched off, nothing at all is said and no window shows the hear-again picture. Its caption
-// switches it on again.
+// In every window the picture is clear of the controls. The switch, reached by Tab after the
+// games entry and pressed with Space, keeps the choice: switched off, nothing at all is said and
+// no window shows the picture. Its caption switches it on again.
 void SpeakingTest::switchedOffNothingIsSaid() {
     Fixture fx;
+    Twips::setScale(Twips::scaleForScreen(3840, 2160, Form0::ClientWidth, Form0::ClientHeight));
     start(fx);
+    everyWindow(fx, verifyPictureClear);
     PictureButton* button = fx.main().speechSwitch()->button();
     fx.main().Bild13->setFocus();
     Fixture::key(&fx.main(), Qt::Key_Tab);
     Fixture::key(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(!fx.speech.isOn() && !button->isChecked());
-    QCOMPARE(storedChoice(fx), QStringLiteral("off"));
-    for (const auto& [name, event] : events()) {
-        event(fx);
-        if (auto* shown = qobject_cast<MoxWindow*>(QApplication::activeWindow());
-            shown && shown != &fx.main()) {
-            QVERIFY2(!shown->hearAgainButton()->isVisible(), name);
-            Fixture::key(shown, Qt::Key_F5);
-            fx.app().backToMain(*shown);
-        }
-        QVERIFY2(fx.speech.said.isEmpty(), name);
-    }
+    QCOMPARE(storedChoice(fx), QStringLiteral("false"));
+    fx.speech.said.clear();
+    everyWindow(fx, [](MoxWindow& window) {
+        QVERIFY2(!window.hearAgainButton()->isVisible(), window.metaObject()->className());
+        Fixture::key(&window, Qt::Key_F5);
+    });
+    QCOMPARE(fx.speech.said, QStringList());
     VERIFY_DIALOGS(fx);
     Fixture::click(fx.main().speechSwitch()->caption());
     QVERIFY(fx.speech.isOn() && button->isChecked());
-    QCOMPARE(storedChoice(fx), QStringLiteral("on"));
-}
-
-void SpeakingTest::hearAgainCoversNothing_data() {
-    QTest::addColumn<QSize>("screen");
-    QTest::newRow("1280 x 800") << QSize(1280, 800);
-    QTest::newRow("3840 x 2160") << QSize(3840, 2160);
-}
-
-// The picture stands inside the window and clear of every control it had before.
-void SpeakingTest::hearAgainCoversNothing() {
-    QFETCH(QSize, screen);
-    Fixture fx;
-    Twips::setScale(Twips::scaleForScreen(screen.width(), screen.height(), Form0::ClientWidth,
-                                          Form0::ClientHeight));
-    start(fx);
-    for (const auto& [name, event] : events()) {
-        event(fx);
-        auto* window = qobject_cast<MoxWindow*>(QApplication::activeWindow());
-        if (!window || window == &fx.main())
-            continue;
-        const QRect picture = window->hearAgainButton()->geometry();
-        QVERIFY2(window->hearAgainButton()->isVisible() && window->rect().contains(picture), name);
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            // Only the band lies under the picture.
-            const bool band =
-                dynamic_cast<Shape*>(control) && control->geometry().contains(picture);
-            if (control->parentWidget() == window && control->isVisible() && !band &&
-                control != window->hearAgainButton() && !control->inherits("FocusRing"))
-                QVERIFY2(!control->geometry().intersects(picture), name);
-        }
-        fx.app().backToMain(*window);
-    }
-    VERIFY_DIALOGS(fx);
-    Twips::setScale(1.0);
+    QCOMPARE(storedChoice(fx), QStringLiteral("true"));
 }
 
 void SpeakingTest::switchStartsAsChosen_data() {
@@ -264,9 +192,8 @@ void SpeakingTest::switchStartsAsChosen_data() {
     QTest::addColumn<bool>("screenReader");
     QTest::addColumn<bool>("on");
     QTest::newRow("first start") << QString() << false << true;
-    QTest::newRow("switched off before") << "off" << false << false;
-    QTest::newRow("screen reader running") << QString() << true << false;
-    QTest::newRow("screen reader, on before") << "on" << true << false;
+    QTest::newRow("switched off before") << "false" << false << false;
+    QTest::newRow("screen reader, on before") << "true" << true << false;
 }
 
 // A running screen reader switches the program's voice off for this start only: the stored
@@ -277,8 +204,7 @@ void SpeakingTest::switchStartsAsChosen() {
     QFETCH(bool, on);
     Fixture fx;
     if (!stored.isEmpty())
-        fx.writeProgramSettings(QStringLiteral("user"),
-                                "Vorlesen=" + QByteArray(stored == "on" ? "true\n" : "false\n"));
+        fx.writeProgramSettings(QStringLiteral("user"), "Vorlesen=" + stored.toUtf8() + '\n');
     fx.screenReader.running = screenReader;
     start(fx);
     PictureButton* button = fx.main().speechSwitch()->button();
@@ -303,13 +229,9 @@ void SpeakingTest::switchStartsAsChosen() {
 void SpeakingTest::linesArePauses_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("spoken");
-    QTest::newRow("a sentence across lines")
-        << kHelp
-        << "Mit diesem Programm kannst du, das ABC trainieren. "
-           "Wähle dazu, Übungen aus dem rechten Menü.";
-    QTest::newRow("CR LF, blank lines, blanks around")
-        << "  Erst\r\n\r\n das Passwort  eingeben:\r\n"
-        << "Erst, das Passwort eingeben:";
+    QTest::newRow("CR, CR LF, blank lines, blanks around")
+        << "  Erst\r\n\r\n das Passwort  eingeben:\rdann OK\r\n"
+        << "Erst, das Passwort eingeben: dann OK";
     QTest::newRow("only line breaks") << "\r\n\r" << QString();
 }
 

@@ -46,10 +46,10 @@ void VoiceOutputTest::wordHeardOrSilence() {
     QProcess recorder;
     if (server) {
         recorder.start(QStringLiteral("parecord"),
-                       {QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                        QStringLiteral("--channels=1"), QStringLiteral("--rate=22050"),
-                        QStringLiteral("--latency-msec=100"),
-                        QStringLiteral("--device=@DEFAULT_MONITOR@"), recordingPath});
+                       QStringLiteral("--raw --format=s16le --channels=1 --rate=22050 "
+                                      "--latency-msec=100 --device=@DEFAULT_MONITOR@")
+                               .split(u' ')
+                           << recordingPath);
         QVERIFY2(recorder.waitForStarted(5000), "parecord (pulseaudio-utils) does not start");
         // The silent output's recording runs once its first silence has arrived.
         QVERIFY(QTest::qWaitFor([&] { return QFileInfo(recordingPath).size() > 0; }, 5000));
@@ -64,7 +64,6 @@ void VoiceOutputTest::wordHeardOrSilence() {
     // ABC-Laute says its word as it deals it.
     Fixture::click(fx.main().Bild17);
     Form10& laute = fx.window<Form10>();
-    QCOMPARE(laute.Bezeichnung1->text(), QStringLiteral("Apfel"));
     QCOMPARE(sound.wait(server ? 10000 : 1500), server);
 
     // Speech or not, the window answers the child at once.

@@ -9,7 +9,6 @@
 class RecordingSpeech final : public Speech {
 public:
     QString last() const { return said.value(said.size() - 1); }
-    void clear() { said.clear(); }
 
     QStringList said;
     int stops = 0;
