@@ -67,8 +67,7 @@ void VoiceOutputTest::wordHeardOrSilence() {
     QCOMPARE(sound.wait(server ? 10000 : 1500), server);
 
     // Speech or not, the window answers the child at once.
-    QTest::keyClick(&laute, Qt::Key_P);
-    Fixture::settle();
+    Fixture::key(&laute, Qt::Key_P);
     QCOMPARE(laute.Bezeichnung2->text(), QStringLiteral(" _ p _ _ _"));
     if (!server)
         return;
