@@ -69,10 +69,8 @@ void verifyPictureClear(MoxWindow& window) {
     }
 }
 
-// Drives one event of a window as a child would and returns what the child must hear then.
-using Event = std::function<QString(Fixture&)>;
-
-QList<QPair<const char*, Event>> events() {
+// Each drives one event of a window as a child would and returns what the child must hear then.
+QList<QPair<const char*, std::function<QString(Fixture&)>>> events() {
     return {
         {"ABC-Laute: hear it again",
          [](Fixture& fx) {
@@ -137,10 +135,8 @@ void SpeakingTest::whatIsSaid() {
 void SpeakingTest::hangmanWordOnlyWhenOver_data() {
     QTest::addColumn<QString>("guesses");
     QTest::addColumn<QString>("ending");
-    QTest::newRow("won") << "APFEL"
-                         << "Du hast gewonnen!\r";
-    QTest::newRow("lost") << "BCDGHIJKMN"
-                          << "Du hast verloren!\r";
+    QTest::newRow("won") << QString("APFEL") << QString("Du hast gewonnen!\r");
+    QTest::newRow("lost") << QString("BCDGHIJKMN") << QString("Du hast verloren!\r");
 }
 
 // Hearing the word would give the game away: it is said once the game is over, not before.
