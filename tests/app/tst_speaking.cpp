@@ -14,6 +14,9 @@
 #include "games/memo.h"
 #include "platform/twips.h"
 
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 
 #include <functional>
@@ -97,6 +100,61 @@ QList<QPair<const char*, std::function<QString(Fixture&)>>> events() {
          [](Fixture& fx) {
              opened<Form3>(fx, &Form0::Bild9);
              return QStringLiteral("Apfel");
+         }},
+        {"ABC-Folgen: a line selected",
+         [](Fixture& fx) {
+             QListWidget* lines = opened<Form2>(fx, &Form0::Bild6).Liste1;
+             QTest::mouseClick(lines->viewport(), Qt::LeftButton, Qt::NoModifier,
+                               lines->visualItemRect(lines->item(2)).center());
+             return lines->item(2)->text();
+         }},
+        {"ABC-Wortsuche: the task",
+         [](Fixture& fx) {
+             Form7& wortsuche = opened<Form7>(fx, &Form0::Bild5);
+             QStringList words;
+             for (const ClickLabel* word : wortsuche.words())
+                 words.append(word->text());
+             return wortsuche.Bezeichnung7->text() + u'\n' + words.join(QStringLiteral(", "));
+         }},
+        {"ABC-Fehlersuche: the row",
+         [](Fixture& fx) {
+             return Spoken::letterRow(opened<Form9>(fx, &Form0::Bild15).Bezeichnung4->text());
+         }},
+        {"ABC-Reihe: a tile dropped",
+         [](Fixture& fx) {
+             Form5& reihe = opened<Form5>(fx, &Form0::Bild10);
+             const QString letter = reihe.Bezeichnung(7)->text();
+             reihe.abcfeld_DragDrop(reihe.Bezeichnung(7));
+             return letter;
+         }},
+        {"Buchstabensuche: the answer set",
+         [](Fixture& fx) {
+             opened<Form6>(fx, &Form0::Bild11).HBildlauf1->setValue(4);
+             return QStringLiteral("D");
+         }},
+        {"ABC-Bilder: a dot joined",
+         [](Fixture& fx) {
+             Fixture::key(&opened<Form1>(fx, &Form0::Bild7), Qt::Key_K);
+             return QStringLiteral("K");
+         }},
+        {"Memory: a card turned",
+         [](Fixture& fx) {
+             memo& game = fx.window<memo>();
+             fx.app().open(game);
+             Fixture::settle();
+             Fixture::click(game.Bezeichnung(4));
+             return game.Bezeichnung(4)->caption().trimmed();
+         }},
+        {"ABC-Fange: a letter caught",
+         [](Fixture& fx) {
+             fang& game = fx.window<fang>();
+             fx.app().open(game);
+             Fixture::settle();
+             Fixture::click(game.Befehl4);
+             game.posCol[0] = 13;
+             game.posRow[0] = 9;
+             Fixture::click(game.Bild1);
+             return QStringLiteral("A");
          }},
     };
 }
