@@ -83,7 +83,6 @@ void WorkingFolderTest::chosenFolder_data() {
     QTest::addColumn<QStringList>("problems"); // "a" for a's file, then what is left out
     using Files = QByteArrayList;
     const QByteArray klasse("[Klasse]\nOrdner=/srv/2b\n");
-    const QByteArray own("[Klasse]\nOrdner=/frei\n");
     const QString perUser = QStringLiteral("/home/kim/.local/share/moxabc");
     const QStringList none;
     QTest::newRow("default") << QString() << QString() << Files() << perUser << none;
@@ -91,14 +90,14 @@ void WorkingFolderTest::chosenFolder_data() {
                                << none;
     QTest::newRow("relative data home ignored")
         << QString() << "data" << Files() << perUser << none;
-    QTest::newRow("own folder wins") << "/srv/2b"
-                                     << "/srv/data" << Files() << "/srv/2b" << none;
+    QTest::newRow("own folder wins")
+        << QString("/srv/2b") << "/srv/data" << Files() << "/srv/2b" << none;
     QTest::newRow("class folder over data home")
         << QString() << "/srv/data" << Files{"", klasse} << "/srv/2b" << none;
     QTest::newRow("own folder over class folder")
         << "/probe" << QString() << Files{"", klasse} << "/probe" << none;
     QTest::newRow("user cannot move it")
-        << QString() << QString() << Files{own, klasse} << "/srv/2b"
+        << QString() << QString() << Files{"[Klasse]\nOrdner=/frei\n", klasse} << "/srv/2b"
         << QStringList{"user: [Klasse] Ordner=/frei: gilt nur in der Datei für alle Benutzer"};
     QTest::newRow("first folder first")
         << QString() << QString() << Files{"", "[Klasse]\nOrdner=/a\n", klasse} << "/a" << none;
