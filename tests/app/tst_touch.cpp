@@ -11,8 +11,7 @@ void touch(QWidget* from, QWidget* to, QPoint at = {-1, -1}) {
     };
     QWidget* window = from->window();
     QTest::touchEvent(window, Fixture::touchScreen()).press(0, spot(from));
-    if (to != from)
-        QTest::touchEvent(window, Fixture::touchScreen()).move(0, (spot(from) + spot(to)) / 2);
+    QTest::touchEvent(window, Fixture::touchScreen()).move(0, (spot(from) + spot(to)) / 2);
     QTest::touchEvent(window, Fixture::touchScreen()).release(0, spot(to));
     Fixture::settle();
 }
@@ -22,28 +21,23 @@ void touch(QWidget* from, QWidget* to, QPoint at = {-1, -1}) {
 class TouchTest : public QObject {
     Q_OBJECT
 private slots:
-    void tapsOnPictureAndLetterPanel();
-    void fingerDragsTilesIntoTheHole();
+    void fingerTapsAndDrags();
 };
 
-void TouchTest::tapsOnPictureAndLetterPanel() {
+void TouchTest::fingerTapsAndDrags() {
     Fixture fx;
     fx.start();
     touch(fx.main().Bild8, fx.main().Bild8);
-    Form4& gaps = fx.window<Form4>();
     QVERIFY(!fx.main().isVisible());
+    Form4& gaps = fx.window<Form4>();
     const QString missing = u' ' + gaps.Bezeichnung3->text().toUpper() + u' ';
     const QListWidgetItem* entry = gaps.Liste1->findItems(missing, Qt::MatchExactly).value(0);
     const QPoint at = gaps.Liste1->visualItemRect(entry).center();
     touch(gaps.Liste1->viewport(), gaps.Liste1->viewport(), at);
     QCOMPARE(gaps.Bezeichnung4->text(), QStringLiteral("1"));
-    VERIFY_DIALOGS(fx);
-}
+    Fixture::key(&gaps, Qt::Key_Escape);
 
-// A tile lifted onto another tile stays where it was; dropped into the hole, it fills it.
-void TouchTest::fingerDragsTilesIntoTheHole() {
-    Fixture fx;
-    fx.start();
+    // A tile dropped into the hole fills it; lifted onto another tile, it stays where it was.
     touch(fx.main().Bild10, fx.main().Bild10);
     Form5& form = fx.window<Form5>();
     const QList<LetterTile*> tiles = form.findChildren<LetterTile*>();
@@ -59,7 +53,6 @@ void TouchTest::fingerDragsTilesIntoTheHole() {
     touch(b, tile("Q"));
     QCOMPARE(form.abcfeld->text(), QStringLiteral("A"));
     QCOMPARE(b->text(), QStringLiteral("B"));
-    QCOMPARE(fx.points(), QStringLiteral("0"));
     QCOMPARE(form.children().size(), parts); // the tile's picture under the finger is gone
     VERIFY_DIALOGS(fx);
 }
