@@ -3,7 +3,6 @@
 #include "exercises/word_list.h"
 #include "platform/textfile.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -32,7 +31,6 @@ private slots:
     void keepsItsEncoding_data();
     void keepsItsEncoding();
     void refusedSaveLeavesOldFile();
-    void namesOfNewListsWithAProblem();
 
 private:
     QTemporaryDir dir_;
@@ -110,7 +108,6 @@ void WordTableTest::keepsItsEncoding() {
     WordListFile file(path);
     QList<WordRow> rows;
     QCOMPARE(file.read(rows), WordListFile::Read::Done);
-    QCOMPARE(file.encoding(), encoding);
     rows.append(WordRow{added, " 12"});
     QCOMPARE(file.save(rows), WordListFile::Saved::Done);
     QCOMPARE(bytesOf(path), *encodeTextFile(text + added + QStringLiteral("\r\n12\r\n"), saved));
@@ -135,15 +132,6 @@ void WordTableTest::refusedSaveLeavesOldFile() {
     WordListFile fresh(dir_.filePath(QStringLiteral("MOXABC-voll.TXT")));
     QCOMPARE(fresh.save(many.mid(1) + QList<WordRow>(5, WordRow{})), WordListFile::Saved::Done);
     QCOMPARE(bytesOf(fresh.path()).size(), qsizetype(kMaxWordListEntries) * 9);
-}
-
-void WordTableTest::namesOfNewListsWithAProblem() {
-    const QStringList existing{QStringLiteral("MOXABC.TXT"), QStringLiteral("MOXABC-Tiere.TXT")};
-    QCOMPARE(newListName(QString(65, u'x'), existing).problem,
-             QStringLiteral("Der Name darf höchstens 64 Zeichen lang sein.\r"));
-    const NewListName taken = newListName(QStringLiteral(" tiere "), existing);
-    QCOMPARE(taken.problem, QStringLiteral("Die Liste MOXABC-tiere.TXT gibt es schon.\r"));
-    QVERIFY(taken.fileName.isEmpty());
 }
 
 QTEST_MAIN(WordTableTest)
