@@ -33,7 +33,6 @@ public:
     QString path() const { return path_; }
     QString fileName() const;
     QString folder() const;
-    TextEncoding encoding() const { return encoding_; }
 
     // The rows of the file, its bad pairs among them.
     Read read(QList<WordRow>& rows);

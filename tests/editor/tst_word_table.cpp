@@ -3,6 +3,7 @@
 #include "exercises/word_list.h"
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,8 +125,19 @@ void WordTableTest::refusedSaveLeavesOldFile() {
     const QList<WordRow> many(kMaxWordListEntries + 1, WordRow{"Wort", "1"});
     QCOMPARE(file.save({{"Apfel", "12"}, {"Hund", ""}}), WordListFile::Saved::MarkedRow);
     QCOMPARE(file.save(many), WordListFile::Saved::TooManyRows);
+    QCOMPARE(file.failureText(WordListFile::Saved::TooManyRows),
+             QStringLiteral("Eine Wörterliste hat höchstens 100.000 Wörter.\rDie Liste wird so "
+                            "nicht gespeichert.\r"));
     QCOMPARE(file.save({WordRow{}}), WordListFile::Saved::Empty);
+    QCOMPARE(file.failureText(WordListFile::Saved::Empty),
+             QStringLiteral("In der Liste steht noch kein Wort.\rDie Liste wird so nicht "
+                            "gespeichert.\r"));
     QCOMPARE(file.save({{"Baum", "15"}}), WordListFile::Saved::NotWritten);
+    QCOMPARE(file.failureText(WordListFile::Saved::NotWritten),
+             QStringLiteral("Die Liste kann nicht gespeichert werden.\rDie Datei MOXABC-alt.TXT "
+                            "ließ sich im Ordner %1 nicht ganz schreiben. Ist das Laufwerk voll?\r"
+                            "Die Änderungen bleiben in diesem Fenster.\r")
+                 .arg(QDir::toNativeSeparators(dir_.path())));
     QCOMPARE(bytesOf(path), old);
     QVERIFY(!file.changedOnDisk());
     // Blank rows are left out, and do not count.
