@@ -2,6 +2,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 // The real voice, made into memory: no sound device is needed.
 class EspeakVoiceTest : public QObject {
     Q_OBJECT
@@ -18,12 +21,11 @@ void EspeakVoiceTest::soundOfPlausibleLength_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("shortest");
     QTest::addColumn<double>("longest");
-    QTest::newRow("a letter") << QStringLiteral("A") << 0.2 << 1.5;
-    QTest::newRow("a word") << QStringLiteral("Apfel") << 0.3 << 2.0;
-    QTest::newRow("a message of three lines")
-        << QStringLiteral("Mit diesem Programm kannst du\rdas ABC trainieren. Wähle dazu\r"
-                          "Übungen aus dem rechten Menü.\r")
-        << 3.0 << 15.0;
+    QTest::newRow("a letter") << "A" << 0.2 << 1.5;
+    QTest::newRow("a word") << "Apfel" << 0.3 << 2.0;
+    QTest::newRow("a message") << "Mit diesem Programm kannst du\rdas ABC trainieren. Wähle dazu\r"
+                                  "Übungen aus dem rechten Menü.\r"
+                               << 3.0 << 15.0;
 }
 
 // Seconds of sound, some of it clearly not silence.
@@ -31,17 +33,14 @@ void EspeakVoiceTest::soundOfPlausibleLength() {
     QFETCH(QString, text);
     QFETCH(double, shortest);
     QFETCH(double, longest);
-    qint64 samples = 0;
-    int loudest = 0;
-    QVERIFY(voice_.render(text, [&](const qint16* sound, int count) {
-        samples += count;
-        for (int i = 0; i < count; ++i)
-            loudest = std::max(loudest, std::abs(int(sound[i])));
+    std::vector<qint16> sound;
+    QVERIFY(voice_.render(text, [&](const qint16* part, int count) {
+        sound.insert(sound.end(), part, part + count);
         return true;
     }));
-    const double seconds = double(samples) / voice_.sampleRate();
+    const double seconds = double(sound.size()) / voice_.sampleRate();
     QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
-    QVERIFY(loudest > 3000);
+    QVERIFY(std::ranges::any_of(sound, [](qint16 sample) { return std::abs(sample) > 3000; }));
 }
 
 QTEST_GUILESS_MAIN(EspeakVoiceTest)
