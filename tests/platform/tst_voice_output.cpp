@@ -18,6 +18,7 @@ private slots:
 
 void VoiceOutputTest::wordHeardOrSilence() {
     QProcess info;
+    info.setEnvironment(QProcess::systemEnvironment() << "LC_ALL=C"); // its labels untranslated
     info.start("pactl", {"info"});
     const bool server = info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit &&
                         info.exitCode() == 0;
