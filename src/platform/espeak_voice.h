@@ -18,7 +18,6 @@ public:
 
     // Loads the library's data and the voice "de" at a calm pace; false when either is missing.
     bool load();
-    bool isLoaded() const { return loaded_; }
     int sampleRate() const { return sampleRate_; }
 
     // Says text (line breaks are pauses) into sink; false when nothing could be made or sink

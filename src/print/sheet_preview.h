@@ -24,9 +24,6 @@ public:
     SheetPreview& operator=(const SheetPreview&) = delete;
 
     QPrintPreviewDialog& dialog() { return *dialog_; }
-    QComboBox* sheetChoice() const { return choice_; }
-    QPrintPreviewWidget* pages() const { return pages_; }
-    QPrinter& printer() const { return *printer_; }
 
 private:
     void showSheet(int index);
