@@ -50,12 +50,21 @@ bool ListInUseBar::keepListInUse(const QString& title) {
     if (inUse.isEmpty() || !ListInUse::chosen(app_.workDir()).isEmpty() ||
         ListInUse::choose(app_.workDir(), inUse))
         return true;
-    app_.dialogs().msgBox(
-        QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht schreiben. Ist das Laufwerk "
-                       "voll?\rEs wird keine neue Liste angelegt.\r")
-            .arg(ListInUse::FileName, QDir::toNativeSeparators(app_.workDir().absolutePath())),
-        MsgBox::OkOnly, title);
+    app_.dialogs().msgBox(notWrittenText() + QStringLiteral("Es wird keine neue Liste angelegt.\r"),
+                          MsgBox::OkOnly, title);
     return false;
+}
+
+QString ListInUseBar::notWrittenText() const {
+    const QString path = app_.workDir().filePath(ListInUse::FileName);
+    const QString folder = QDir::toNativeSeparators(app_.workDir().absolutePath());
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile())
+        return QStringLiteral("An der Stelle der Datei %1 im Ordner %2 steht etwas anderes.\r")
+            .arg(ListInUse::FileName, folder);
+    return QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht schreiben. Ist das Laufwerk "
+                          "voll?\r")
+        .arg(ListInUse::FileName, folder);
 }
 
 void ListInUseBar::useShownList() {
@@ -64,13 +73,7 @@ void ListInUseBar::useShownList() {
     if (!WriteAccess::allowed(app_.dialogs(), app_.workDir().absolutePath(), kept, kTitle))
         return;
     if (!ListInUse::choose(app_.workDir(), shown_)) {
-        app_.dialogs().msgBox(
-            QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht schreiben. Ist das "
-                           "Laufwerk voll?\r")
-                    .arg(ListInUse::FileName,
-                         QDir::toNativeSeparators(app_.workDir().absolutePath())) +
-                kept,
-            MsgBox::OkOnly, kTitle);
+        app_.dialogs().msgBox(notWrittenText() + kept, MsgBox::OkOnly, kTitle);
         return;
     }
     // The games draw their words afresh, and the dictionary and the printing take the new list.

@@ -29,6 +29,8 @@ public:
 
 private:
     void useShownList();
+    // Why the choice could not be written, as the teacher can mend it.
+    QString notWrittenText() const;
 
     MoxApp& app_;
     QString shown_;

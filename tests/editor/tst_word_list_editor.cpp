@@ -149,6 +149,16 @@ void WordListEditorTest::newListPlaysAtOnce() {
     fx.dialogs.expectMessage(QStringLiteral("Der Name darf höchstens 64 Zeichen lang sein.\r"),
                              title, MsgBox::OkOnly);
     fx.dialogs.expectInput(prompt, title, QString(65, u'x'), QStringLiteral(" Klasse 2a "));
+    // The list in use must be kept first, and cannot be while a folder takes the place of its file.
+    QVERIFY(QDir(fx.path()).mkdir(QStringLiteral("MOXABC-LISTE.INI")));
+    fx.dialogs.expectMessage(QStringLiteral("An der Stelle der Datei MOXABC-LISTE.INI im Ordner %1 "
+                                            "steht etwas anderes.\rEs wird keine neue Liste "
+                                            "angelegt.\r")
+                                 .arg(QDir::toNativeSeparators(fx.path())),
+                             title, MsgBox::OkOnly);
+    Fixture::click(editor.newListButton);
+    QVERIFY(QDir(fx.path()).rmdir(QStringLiteral("MOXABC-LISTE.INI")));
+    fx.dialogs.expectInput(prompt, title, QString(), QStringLiteral(" Klasse 2a "));
     Fixture::click(editor.newListButton);
     const QString newList = QStringLiteral("MOXABC-Klasse 2a.TXT");
     QCOMPARE(editor.listChooser->currentText(), QStringLiteral("Klasse 2a"));
