@@ -47,7 +47,10 @@ void ListInUseBar::refresh() {
 
 bool ListInUseBar::keepListInUse(const QString& title) {
     const QString inUse = listInUse(app_);
-    if (inUse.isEmpty() || !ListInUse::chosen(app_.workDir()).isEmpty() ||
+    // A choice whose list is still there stands, even one made meanwhile on another computer.
+    const QString chosen = ListInUse::chosen(app_.workDir());
+    if (inUse.isEmpty() ||
+        (!chosen.isEmpty() && QFileInfo(app_.workDir().filePath(chosen)).isFile()) ||
         ListInUse::choose(app_.workDir(), inUse))
         return true;
     app_.dialogs().msgBox(notWrittenText() + QStringLiteral("Es wird keine neue Liste angelegt.\r"),
