@@ -244,8 +244,7 @@ void Form0::Form_Load() {
     FileList* wordLists = app_.window<Form3>().Datei1;
     wordLists->setPath(app_.workDir().path());
     wordLists->setPattern(kWordListPattern);
-    if (wordLists->count() > 0)
-        wordLists->setListIndex(0);
+    selectListInUse(app_);
     app_.random().randomize();
     readSettings();
 }
@@ -300,7 +299,7 @@ void Form0::Bild9_Click() {
                               QStringLiteral("Datei fehlt ..."));
         return;
     }
-    dictionary.Datei1->setListIndex(0);
+    selectListInUse(app_);
     if (dictionary.wordList().error == WordListError::TooLarge) {
         app_.dialogs().msgBox(wordListTooLargeText(), MsgBox::OkOnly, QStringLiteral("Wörterbuch"));
         return;

@@ -3,6 +3,7 @@
 #include "app/mox_app.h"
 #include "app/selected_word_list.h"
 #include "app/settings.h"
+#include "editor/list_names.h"
 #include "editor/word_list_editor.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -47,7 +48,7 @@ void TeacherEntries::printWorksheets() {
     if (!wordList)
         return;
     Form8& printing = app_.window<Form8>();
-    printing.fillList(wordList->entries);
+    printing.fillList(wordList->entries, listDisplayName(listInUse(app_)));
     app_.open(printing);
 }
 

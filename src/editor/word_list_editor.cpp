@@ -1,12 +1,15 @@
 #include "editor/word_list_editor.h"
 
 #include "app/mox_app.h"
+#include "editor/list_in_use_bar.h"
+#include "editor/list_names.h"
 #include "editor/word_table.h"
 #include "editor/word_table_model.h"
 #include "exercises/woerterbuch.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/twips.h"
+#include "platform/write_access.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -50,6 +53,7 @@ void WordListEditor::createControls() {
     connect(listChooser, &QComboBox::activated, this, &WordListEditor::chooseList);
     newListButton = new QPushButton(kNewListTitle, this);
     connect(newListButton, &QPushButton::clicked, this, &WordListEditor::newList);
+    listInUseBar = new ListInUseBar(app_, this);
 
     table = new WordTable(this);
     table->setModel(model_);
@@ -57,6 +61,7 @@ void WordListEditor::createControls() {
     columns->setSectionResizeMode(WordTableModel::WordColumn, QHeaderView::Stretch);
     columns->setSectionResizeMode(WordTableModel::PageColumn, QHeaderView::Fixed);
     columns->resizeSection(WordTableModel::PageColumn, Twips::toPixels(1500));
+    connect(table, &WordTable::tabbedPastEnd, this, &WordListEditor::newRow);
 
     auto button = [this](const QString& text, auto click) {
         auto* created = new QPushButton(text, this);
@@ -64,6 +69,8 @@ void WordListEditor::createControls() {
         return created;
     };
     newRowButton = button(QStringLiteral("Neue Zeile"), &WordListEditor::newRow);
+    // Clicked twice, it would take the focus from the new row's open cell and close it.
+    newRowButton->setFocusPolicy(Qt::TabFocus);
     deleteRowsButton = button(QStringLiteral("Zeile löschen"), &WordListEditor::deleteRows);
     sortButton = button(QStringLiteral("Sortieren"), &WordListEditor::sortRows);
     QUndoStack& undo = model_->undoStack();
@@ -83,6 +90,9 @@ void WordListEditor::createControls() {
     notice->setWordWrap(true);
     notice->setTextFormat(Qt::PlainText);
     notice->setAccessibleDescription(QStringLiteral("Hinweis"));
+    notice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Room for two lines whatever it says, so that the buttons above never move under a click.
+    notice->setFixedHeight(notice->fontMetrics().lineSpacing() * 2 + 2 * notice->margin());
 
     auto* top = new QHBoxLayout;
     top->addWidget(chooserCaption);
@@ -102,6 +112,7 @@ void WordListEditor::createControls() {
     layout->setContentsMargins(margin, margin, margin, margin);
     layout->setSpacing(Twips::toPixels(120));
     layout->addLayout(top);
+    layout->addWidget(listInUseBar);
     layout->addLayout(middle, 1);
     layout->addWidget(notice);
 
@@ -151,23 +162,26 @@ void WordListEditor::openLists() {
     if (shown.isEmpty() && files->currentItem())
         shown = files->currentItem()->text();
     fillChooser(shown);
-    openFile(listChooser->currentText());
+    openFile(listChooser->currentData().toString());
 }
 
 void WordListEditor::fillChooser(const QString& shown) {
     FileList* files = app_.window<Form3>().Datei1;
     listChooser->clear();
-    for (int i = 0; i < files->count(); ++i)
-        listChooser->addItem(files->item(i)->text());
-    listChooser->setCurrentIndex(std::max(listChooser->findText(shown), 0));
+    for (int i = 0; i < files->count(); ++i) {
+        const QString name = files->item(i)->text();
+        listChooser->addItem(listDisplayName(name), name);
+        listChooser->setItemData(i, name, Qt::ToolTipRole);
+    }
+    listChooser->setCurrentIndex(std::max(listChooser->findData(shown), 0));
 }
 
 void WordListEditor::chooseList(int index) {
-    const QString name = listChooser->itemText(index);
+    const QString name = listChooser->itemData(index).toString();
     if (file_ && name == file_->fileName())
         return;
     if (!settleUnsavedEdits()) {
-        listChooser->setCurrentIndex(file_ ? listChooser->findText(file_->fileName()) : -1);
+        listChooser->setCurrentIndex(file_ ? listChooser->findData(file_->fileName()) : -1);
         return;
     }
     // A new list that was never saved leaves the choice.
@@ -185,7 +199,8 @@ void WordListEditor::openFile(const QString& name) {
             file_ = std::move(file);
             break;
         case WordListFile::Read::Missing:
-            message(QStringLiteral("Die Liste %1 lässt sich nicht lesen.\r").arg(name));
+            message(QStringLiteral("Die Liste „%1“ lässt sich nicht lesen.\r")
+                        .arg(listDisplayName(name)));
             break;
         case WordListFile::Read::TooLarge:
             message(wordListTooLargeText());
@@ -193,6 +208,7 @@ void WordListEditor::openFile(const QString& name) {
         }
     }
     model_->setRows(std::move(rows));
+    listInUseBar->setShownList(file_ ? file_->fileName() : QString());
     updateEnabled();
     updateNotice();
     if (model_->rowCount() > 0)
@@ -203,8 +219,9 @@ bool WordListEditor::settleUnsavedEdits() {
     if (!file_ || !model_->isModified())
         return true;
     const int answer = app_.dialogs().msgBox(
-        QStringLiteral("Die Liste %1 wurde geändert.\rSollen die Änderungen gespeichert werden?\r")
-            .arg(file_->fileName()),
+        QStringLiteral("Die Liste „%1“ wurde geändert.\rSollen die Änderungen gespeichert "
+                       "werden?\r")
+            .arg(listDisplayName(file_->fileName())),
         MsgBox::YesNoCancelQuestion, kTitle);
     if (answer == MsgBox::Yes)
         return save();
@@ -215,16 +232,20 @@ bool WordListEditor::settleUnsavedEdits() {
 }
 
 void WordListEditor::newList() {
-    if (!settleUnsavedEdits())
+    if (!settleUnsavedEdits() ||
+        !WriteAccess::allowed(app_.dialogs(), app_.workDir().absolutePath(),
+                              QStringLiteral("Es wird keine neue Liste angelegt.\r"),
+                              kNewListTitle))
         return;
     const QString name = askNewListName();
-    if (name.isEmpty())
+    if (name.isEmpty() || !listInUseBar->keepListInUse(kNewListTitle))
         return;
     fillChooser(name);
-    listChooser->addItem(name);
+    listChooser->addItem(listDisplayName(name), name);
     listChooser->setCurrentIndex(listChooser->count() - 1);
     file_ = std::make_unique<WordListFile>(app_.workDir().filePath(name));
     model_->setRows({WordRow{}});
+    listInUseBar->setShownList(name);
     updateEnabled();
     table->goTo(0, WordTableModel::WordColumn);
 }
@@ -236,7 +257,7 @@ QString WordListEditor::askNewListName() {
             QStringLiteral("Name der neuen Liste, zum Beispiel Klasse 2a:"), kNewListTitle, typed);
         if (typed.trimmed().isEmpty())
             return {};
-        const NewListName name = newListName(typed, app_.workDir().entryList(QDir::Files));
+        const NewListName name = newListName(typed, app_.workDir());
         if (name.problem.isEmpty())
             return name.fileName;
         message(name.problem, kNewListTitle);
@@ -244,14 +265,14 @@ QString WordListEditor::askNewListName() {
 }
 
 void WordListEditor::newRow() {
+    table->closeOpenCell();
     // An empty row at hand is taken rather than piling up another.
     int at = currentBlankRow();
     if (at < 0) {
         at = insertionRow();
         model_->insertRows(at, {WordRow{}}, QStringLiteral("Neue Zeile"));
     }
-    table->goTo(at, WordTableModel::WordColumn);
-    table->edit(table->currentIndex());
+    table->openCell(at, WordTableModel::WordColumn);
 }
 
 int WordListEditor::currentBlankRow() const {
@@ -327,6 +348,7 @@ bool WordListEditor::save() {
     }
     model_->markSaved();
     app_.announceWordListSaved(file_->path());
+    listInUseBar->refresh();
     return true;
 }
 
@@ -353,25 +375,17 @@ void WordListEditor::message(const QString& text, const QString& title) {
 }
 
 void WordListEditor::updateNotice() {
-    if (!file_) {
-        notice->setText(listChooser->count() == 0
-                            ? QStringLiteral("Es gibt noch keine Wörterliste. "
-                                             "„Neue Liste“ legt eine an.")
-                            : QString());
-        return;
-    }
-    const int rows = model_->rowCount();
-    const int marked = model_->markedCount();
-    QString text = rows == 1 ? QStringLiteral("1 Zeile") : QStringLiteral("%1 Zeilen").arg(rows);
-    if (marked > 0)
-        text += QStringLiteral(", davon %1 markiert").arg(marked);
-    text += QLatin1Char('.');
-    const QModelIndex current = table->currentIndex();
-    if (current.isValid() && model_->fault(current.row()) != RowFault::None)
-        text += QStringLiteral(" Zeile %1: %2")
-                    .arg(current.row() + 1)
-                    .arg(rowFaultText(model_->fault(current.row())));
+    const QString text = noticeText();
     notice->setText(text);
+    notice->setToolTip(text);
+}
+
+QString WordListEditor::noticeText() const {
+    if (!file_)
+        return listChooser->count() == 0 ? QStringLiteral("Es gibt noch keine Wörterliste. "
+                                                          "„Neue Liste“ legt eine an.")
+                                         : QString();
+    return model_->summary(table->currentIndex());
 }
 
 void WordListEditor::updateEnabled() {

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class ListInUseBar;
 class MoxApp;
 class QComboBox;
 class QLabel;
@@ -19,8 +20,11 @@ class WordListEditor : public MoxWindow {
 public:
     explicit WordListEditor(MoxApp& app);
 
-    QComboBox* listChooser; // "Liste": the files, as the dictionary window lists them
+    // "Liste": the files, as the dictionary window lists them, by the teacher's names; each
+    // item's data is its file name.
+    QComboBox* listChooser;
     QPushButton* newListButton;
+    ListInUseBar* listInUseBar;
     WordTable* table;
     QLabel* notice; // how many rows, which are marked, and why the current one is
     QPushButton* newRowButton;
@@ -62,6 +66,7 @@ private:
     bool refuseMarkedRow();
     void message(const QString& text, const QString& title = {});
     void updateNotice();
+    QString noticeText() const;
     void updateEnabled();
     int insertionRow() const;
     int currentBlankRow() const;

@@ -7,13 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-
 namespace {
-
-// Characters that a file name on one of the teachers' systems cannot hold.
-const QString kForbidden = QStringLiteral("\\/:*?\"<>|");
-constexpr qsizetype kMaxNameLength = 64;
 
 QByteArray fingerprintOf(const QString& path) {
     QFile file(path);
@@ -122,27 +116,4 @@ QString WordListFile::notWrittenText() const {
                   .arg(fileName(), folder())
             : QStringLiteral("Den Ordner %1 gibt es nicht mehr.").arg(folder());
     return QStringLiteral("Die Liste kann nicht gespeichert werden.\r%1\r").arg(why) + kept;
-}
-
-NewListName newListName(const QString& typed, const QStringList& existingFiles) {
-    const QString name = typed.trimmed();
-    const bool fileNameChars = std::none_of(name.begin(), name.end(), [](QChar ch) {
-        return kForbidden.contains(ch) || ch.category() == QChar::Other_Control;
-    });
-    if (!fileNameChars) {
-        QStringList shown;
-        for (const QChar ch : kForbidden)
-            shown.append(ch);
-        return {{},
-                QStringLiteral("Im Namen darf keines dieser Zeichen stehen:\r%1\r")
-                    .arg(shown.join(QLatin1Char(' ')))};
-    }
-    if (name.size() > kMaxNameLength)
-        return {
-            {},
-            QStringLiteral("Der Name darf höchstens %1 Zeichen lang sein.\r").arg(kMaxNameLength)};
-    const QString fileName = QStringLiteral("MOXABC-%1.TXT").arg(name);
-    if (existingFiles.contains(fileName, Qt::CaseInsensitive))
-        return {{}, QStringLiteral("Die Liste %1 gibt es schon.\r").arg(fileName)};
-    return {fileName, {}};
 }

@@ -5,17 +5,8 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
-
-// The file of a new list named by the teacher, MOXABC-<name>.TXT; or, when the name cannot
-// give one (a character a file name cannot hold, too long, or the list exists), why not.
-struct NewListName {
-    QString fileName;
-    QString problem;
-};
-NewListName newListName(const QString& typed, const QStringList& existingFiles);
 
 // A word-list file as the teacher's editor reads and writes it. It keeps the file's encoding
 // and remembers the file as it was read or last written, so that a change made meanwhile by

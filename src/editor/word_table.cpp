@@ -39,3 +39,37 @@ void WordTable::goTo(int row, int column) {
     scrollTo(index);
     setFocus();
 }
+
+void WordTable::openCell(int row, int column) {
+    const QModelIndex index = model()->index(row, column);
+    // A cell already open stays open with its text; another one is closed first.
+    if (state() != EditingState || currentIndex() != index) {
+        closeOpenCell();
+        goTo(row, column);
+    }
+    QTableView::edit(index, EditKeyPressed, nullptr);
+}
+
+void WordTable::closeOpenCell() {
+    // The cell's editor hands over its text as it loses the focus.
+    if (state() == EditingState)
+        setFocus();
+}
+
+bool WordTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A click on the current cell opens it at once rather than after the time of a double
+    // click: meanwhile typed keys would search the column and open another row's cell.
+    if (trigger == SelectedClicked && (editTriggers() & SelectedClicked))
+        trigger = EditKeyPressed;
+    return QTableView::edit(index, trigger, event);
+}
+
+void WordTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const QModelIndex current = currentIndex();
+    const bool pastEnd = hint == QAbstractItemDelegate::EditNextItem &&
+                         current.row() == model()->rowCount() - 1 &&
+                         current.column() == model()->columnCount() - 1;
+    QTableView::closeEditor(editor, pastEnd ? QAbstractItemDelegate::NoHint : hint);
+    if (pastEnd)
+        emit tabbedPastEnd();
+}

@@ -13,4 +13,17 @@ public:
     QList<int> chosenRows() const;
     // Makes the cell current, in sight and focused.
     void goTo(int row, int column);
+    // Makes the cell current and opens it for typing at once; a cell open elsewhere keeps what
+    // was typed into it.
+    void openCell(int row, int column);
+    // Ends the typing in an open cell, keeping what was typed.
+    void closeOpenCell();
+
+signals:
+    // Tab in the open last cell of the last row: the teacher goes on typing a new row.
+    void tabbedPastEnd();
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 };

@@ -31,6 +31,8 @@ private:
 constexpr qsizetype kShownLength = 200;
 
 const QColor kMarkedBackground(255, 214, 214);
+// A note is no fault: the row is saved, so it is not shown in the colour of one.
+const QColor kNoteBackground(255, 244, 196);
 
 } // namespace
 
@@ -58,6 +60,19 @@ int WordTableModel::markedCount() const {
     }));
 }
 
+QString WordTableModel::summary(const QModelIndex& current) const {
+    const int rows = rowCount();
+    const int marked = markedCount();
+    QString text = rows == 1 ? QStringLiteral("1 Zeile") : QStringLiteral("%1 Zeilen").arg(rows);
+    if (marked > 0)
+        text += QStringLiteral(", davon %1 markiert").arg(marked);
+    text += QLatin1Char('.');
+    const QString about = current.isValid() ? data(current, Qt::ToolTipRole).toString() : QString();
+    if (!about.isEmpty())
+        text += QStringLiteral(" Zeile %1: %2").arg(current.row() + 1).arg(about);
+    return text;
+}
+
 int WordTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
@@ -77,14 +92,21 @@ QVariant WordTableModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         return text;
     case Qt::BackgroundRole:
-        return row.fault() != RowFault::None ? QVariant(kMarkedBackground) : QVariant();
+        if (row.fault() != RowFault::None)
+            return kMarkedBackground;
+        return row.note().isEmpty() ? QVariant() : QVariant(kNoteBackground);
     case Qt::DecorationRole:
-        if (index.column() == WordColumn && row.fault() != RowFault::None)
+        if (index.column() != WordColumn)
+            return {};
+        if (row.fault() != RowFault::None)
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        if (!row.note().isEmpty())
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
         return {};
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
-        const QString reason = rowFaultText(row.fault());
+        const QString reason =
+            row.fault() != RowFault::None ? rowFaultText(row.fault()) : row.note();
         return reason.isEmpty() ? QVariant() : QVariant(reason);
     }
     default:

@@ -28,6 +28,8 @@ public:
     // The first marked row at or after `from`, else -1.
     int nextMarkedRow(int from = 0) const;
     int markedCount() const;
+    // How many rows, how many of them are marked, and the fault or note of the current row.
+    QString summary(const QModelIndex& current) const;
 
     // The undoable edits.
     void insertRows(int at, const QList<WordRow>& rows, const QString& action);

@@ -90,14 +90,14 @@ void Form10::Bild2_Click() {
     newSoundWord();
 }
 
-// The words come from MOXABC.TXT; when that is missing or holds no word, from the word list
-// selected in the dictionary window, which the main window made sure exists.
+// The words come from the word list in use, which the main window made sure exists; when that
+// cannot be read or holds no word, from MOXABC.TXT.
 bool Form10::ensureWords() {
     if (Liste2->count() > 0)
         return true;
     bool tooLarge = false;
     for (const QString& path :
-         {app_.workDir().filePath(kWordFile), app_.window<Form3>().Datei1->selectedPath()}) {
+         {app_.window<Form3>().Datei1->selectedPath(), app_.workDir().filePath(kWordFile)}) {
         const std::optional<WordList> list = path.isEmpty() ? std::nullopt : readWordList(path);
         if (!list)
             continue;

@@ -63,6 +63,11 @@ Form8::Form8(MoxApp& app)
     Bezeichnung3->setAccessibleDescription(QStringLiteral("Überschrift der mittleren Spalte"));
     place(Bezeichnung3, 4320, 3960, 1455, 615);
 
+    // Above the entries, where the window's controls leave a strip free.
+    listName = new QLabel(this);
+    listName->setTextFormat(Qt::PlainText);
+    place(listName, 240, 60, 3855, 255);
+
     Bezeichnung1 = new QLabel(this);
     place(Bezeichnung1, 240, 4560, 1815, 255);
     Bezeichnung2 = new QLabel(this);
@@ -77,7 +82,8 @@ void Form8::Form_Activate() {
     Liste1->setFocus();
 }
 
-void Form8::fillList(const QList<WordEntry>& entries) {
+void Form8::fillList(const QList<WordEntry>& entries, const QString& name) {
+    listName->setText(QStringLiteral("Liste: ") + name);
     entries_ = entries;
     QStringList items;
     items.reserve(entries.size());

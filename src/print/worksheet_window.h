@@ -29,9 +29,10 @@ public:
     QLabel* Bezeichnung1; // number of entries
     QLabel* Bezeichnung2; // number chosen
     QLabel* Bezeichnung3; // heading of the middle column
+    QLabel* listName;     // the list in use, by the teacher's name
 
-    // Lists the entries of a word list (nothing chosen) and counts them.
-    void fillList(const QList<WordEntry>& entries);
+    // Lists the entries of a word list (nothing chosen), counts them and names the list.
+    void fillList(const QList<WordEntry>& entries, const QString& name);
 
     void Befehl1_Click();
     void Befehl2_Click();

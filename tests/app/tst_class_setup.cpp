@@ -1,10 +1,12 @@
 #include "app/working_folder.h"
+#include "editor/list_in_use_bar.h"
 #include "editor/word_list_editor.h"
 #include "editor/word_table_model.h"
 #include "fixture.h"
 #include "print/worksheet_window.h"
 #include "read_only_view.h"
 
+#include <QComboBox>
 #include <QPushButton>
 
 namespace {
@@ -27,6 +29,7 @@ void ClassSetupTest::readOnlyClassFolder() {
     Fixture fx;
     fx.writeFile(QStringLiteral("MOXABC.INI"), " 30 \r\n");
     fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes({{"Apfel", 12}, {"Baum", 15}}));
+    fx.writeFile(QStringLiteral("MOXABC2.TXT"), wordListBytes({{"Zug", 3}}));
     const ReadOnlyView view(fx.path());
     QVERIFY2(view.ok, "a read-only bind mount needs the superuser");
     QVERIFY(WorkingFolder::enter({view.path(), WorkingFolder::Choice::Origin::Class, {}}, fx.path(),
@@ -62,6 +65,18 @@ void ClassSetupTest::readOnlyClassFolder() {
     Fixture::click(editor.saveButton);
     VERIFY_DIALOGS(fx);
     QCOMPARE(editor.model().rows(), (QList<WordRow>{{"Birne", "12"}, {"Baum", "15"}}));
+    fx.dialogs.expectMessage("Die Liste „Wörterbuchliste“ wurde geändert.\rSollen die Änderungen "
+                             "gespeichert werden?\r",
+                             "Wörterlisten", MsgBox::YesNoCancelQuestion, MsgBox::No);
+    fx.dialogs.expectMessage(readOnly + "Es wird keine neue Liste angelegt.\r", "Neue Liste",
+                             MsgBox::OkOnly);
+    Fixture::click(editor.newListButton);
+    Fixture::key(editor.listChooser, Qt::Key_Down);
+    fx.dialogs.expectMessage(readOnly +
+                                 "Die Übungen benutzen weiter die Liste „Wörterbuchliste“.\r",
+                             "Wörterlisten", MsgBox::OkOnly);
+    Fixture::click(editor.listInUseBar->useButton);
+    VERIFY_DIALOGS(fx);
     QCOMPARE(fx.main().Bezeichnung3->text(), QStringLiteral(" 30"));
 }
 

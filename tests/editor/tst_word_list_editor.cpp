@@ -1,9 +1,12 @@
+#include "editor/list_in_use_bar.h"
 #include "editor/word_list_editor.h"
 #include "editor/word_table.h"
 #include "editor/word_table_model.h"
+#include "exercises/abc_laute.h"
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
 #include "games/galgen.h"
+#include "print/worksheet_window.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -24,8 +27,8 @@ WordListEditor& openEditor(Fixture& fx) {
 }
 
 void expectLeavingQuestion(Fixture& fx, const QString& list, int answer) {
-    fx.dialogs.expectMessage("Die Liste " + list +
-                                 " wurde geändert.\rSollen die Änderungen gespeichert werden?\r",
+    fx.dialogs.expectMessage("Die Liste „" + list +
+                                 "“ wurde geändert.\rSollen die Änderungen gespeichert werden?\r",
                              kTitle, MsgBox::YesNoCancelQuestion, answer);
 }
 
@@ -41,6 +44,16 @@ void typeInto(WordListEditor& editor, int row, int column, const QString& text) 
     editor.table->goTo(row, column);
     QTest::keyClick(editor.table, text.at(0).toLatin1());
     typeInCell(text.mid(1), Qt::Key_Return);
+}
+
+void clickCell(WordListEditor& editor, int row, int column) {
+    QTest::mouseClick(editor.table->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      editor.table->visualRect(editor.model().index(row, column)).center());
+}
+
+QRect laidOut(QWidget* control) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    return control->geometry();
 }
 } // namespace
 
@@ -60,7 +73,8 @@ void WordListEditorTest::damagedListIsMendedAndSaved() {
     WordListEditor& editor = openEditor(fx);
     // The files the dictionary lists, the one in use shown.
     QCOMPARE(editor.listChooser->count(), 2);
-    QCOMPARE(editor.listChooser->currentText(), kList);
+    QCOMPARE(editor.listChooser->currentText(), QStringLiteral("Wörterbuchliste"));
+    QCOMPARE(editor.listChooser->itemText(0), QStringLiteral("2a"));
     WordTableModel& model = editor.model();
     QCOMPARE(editor.table->currentIndex().row(), 1); // the first marked row
     QCOMPARE(model.data(model.index(3, 1), Qt::ToolTipRole),
@@ -68,6 +82,9 @@ void WordListEditorTest::damagedListIsMendedAndSaved() {
     QCOMPARE(editor.notice->text(),
              QStringLiteral("4 Zeilen, davon 2 markiert. Zeile 2: Die Seitenzahl muss in Ziffern "
                             "geschrieben sein, zum Beispiel 12."));
+    QVERIFY(editor.notice->fontMetrics().horizontalAdvance(editor.notice->text()) >
+            editor.notice->width());
+    const QRect back = laidOut(editor.backButton);
     typeInto(editor, 1, WordTableModel::PageColumn, QStringLiteral("21"));
     fx.dialogs.expectMessage(QStringLiteral("Zeile 4 ist markiert: Die Seitenzahl fehlt.\rDie "
                                             "Liste wird erst gespeichert, wenn keine Zeile mehr "
@@ -75,12 +92,15 @@ void WordListEditorTest::damagedListIsMendedAndSaved() {
                              kTitle, MsgBox::OkOnly);
     Fixture::click(editor.saveButton);
     QCOMPARE(editor.table->currentIndex(), model.index(3, WordTableModel::PageColumn));
-    typeInto(editor, 3, WordTableModel::PageColumn, QStringLiteral("30"));
+    // At once a click on the marked cell and the page typed: both land there.
+    clickCell(editor, 3, WordTableModel::PageColumn);
+    typeInCell(QStringLiteral("14"), Qt::Key_Return);
     Fixture::key(&editor, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(fx.readFile(kList),
-             QByteArray("Apfel\r\n12\r\nHund\r\n21\r\nBaum\r\n15\r\nKatze\r\n30\r\n"));
+             QByteArray("Apfel\r\n12\r\nHund\r\n21\r\nBaum\r\n15\r\nKatze\r\n14\r\n"));
     QVERIFY(!model.isModified());
     QCOMPARE(editor.notice->text(), QStringLiteral("4 Zeilen."));
+    QCOMPARE(laidOut(editor.backButton), back); // the status line's second line is kept
     // Changed meanwhile by someone else: the file is not overwritten unasked.
     typeInto(editor, 0, WordTableModel::PageColumn, QStringLiteral("13"));
     fx.writeFile(kList, "Apfel\r\n12\r\n");
@@ -95,19 +115,20 @@ void WordListEditorTest::damagedListIsMendedAndSaved() {
     Fixture::key(&editor, Qt::Key_Y, Qt::ControlModifier);
     fx.dialogs.expectMessage(question, kTitle, MsgBox::YesNoQuestion, MsgBox::Yes);
     Fixture::click(editor.saveButton);
-    const QByteArray saved("Apfel\r\n13\r\nHund\r\n21\r\nBaum\r\n15\r\nKatze\r\n30\r\n");
+    const QByteArray saved("Apfel\r\n13\r\nHund\r\n21\r\nBaum\r\n15\r\nKatze\r\n14\r\n");
     QCOMPARE(fx.readFile(kList), saved);
     // Leaving without saving takes the edit back.
     typeInto(editor, 0, WordTableModel::WordColumn, QStringLiteral("Birne"));
-    expectLeavingQuestion(fx, kList, MsgBox::No);
+    expectLeavingQuestion(fx, QStringLiteral("Wörterbuchliste"), MsgBox::No);
     Fixture::click(editor.backButton);
     VERIFY_DIALOGS(fx);
     QCOMPARE(fx.readFile(kList), saved);
     QVERIFY(fx.main().isVisible() && !model.isModified());
 }
 
-// A new list of twenty words, pasted from a spreadsheet and typed, is played at once.
+// A new list of 21 words, pasted from a spreadsheet and typed, is played once chosen.
 void WordListEditorTest::newListPlaysAtOnce() {
+    QTest::failOnWarning("edit: editing failed");
     Fixture fx;
     fx.writeFile(QStringLiteral("MOXABC-Tiere.TXT"), "Affe\r\n1\r\nB\xe4r\r\n2\r\nKatze\r\n3\r\n");
     fx.start();
@@ -122,39 +143,84 @@ void WordListEditorTest::newListPlaysAtOnce() {
         QStringLiteral("Im Namen darf keines dieser Zeichen stehen:\r\\ / : * ? \" < > |\r"), title,
         MsgBox::OkOnly);
     fx.dialogs.expectInput(prompt, title, QStringLiteral("2a/2b"), QStringLiteral(" tiere "));
-    fx.dialogs.expectMessage(QStringLiteral("Die Liste MOXABC-tiere.TXT gibt es schon.\r"), title,
+    fx.dialogs.expectMessage(QStringLiteral("Die Liste „Tiere“ gibt es schon.\r"), title,
                              MsgBox::OkOnly);
     fx.dialogs.expectInput(prompt, title, QStringLiteral(" tiere "), QString(65, u'x'));
     fx.dialogs.expectMessage(QStringLiteral("Der Name darf höchstens 64 Zeichen lang sein.\r"),
                              title, MsgBox::OkOnly);
     fx.dialogs.expectInput(prompt, title, QString(65, u'x'), QStringLiteral(" Klasse 2a "));
+    // The list in use must be kept first, and cannot be while a folder takes the place of its file.
+    QVERIFY(QDir(fx.path()).mkdir(QStringLiteral("MOXABC-LISTE.INI")));
+    fx.dialogs.expectMessage(QStringLiteral("An der Stelle der Datei MOXABC-LISTE.INI im Ordner %1 "
+                                            "steht etwas anderes.\rEs wird keine neue Liste "
+                                            "angelegt.\r")
+                                 .arg(QDir::toNativeSeparators(fx.path())),
+                             title, MsgBox::OkOnly);
+    Fixture::click(editor.newListButton);
+    QVERIFY(QDir(fx.path()).rmdir(QStringLiteral("MOXABC-LISTE.INI")));
+    fx.dialogs.expectInput(prompt, title, QString(), QStringLiteral(" Klasse 2a "));
     Fixture::click(editor.newListButton);
     const QString newList = QStringLiteral("MOXABC-Klasse 2a.TXT");
-    QCOMPARE(editor.listChooser->currentText(), newList);
+    QCOMPARE(editor.listChooser->currentText(), QStringLiteral("Klasse 2a"));
     QString cells;
     for (int i = 1; i <= 19; ++i)
         cells += QStringLiteral("Wort%1\t%1\r\n").arg(i);
-    QGuiApplication::clipboard()->setText(cells);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Wort\tSeite\r\n") + cells);
     Fixture::key(editor.table, Qt::Key_V, Qt::ControlModifier);
     Fixture::key(editor.table, Qt::Key_End, Qt::ControlModifier);
+    // A new row left empty, a click on its cell and at once a double click on "Neue Zeile",
+    // then Tab past the last cell: each word typed lands in its row.
     Fixture::click(editor.newRowButton);
+    Fixture::key(QApplication::focusWidget(), Qt::Key_Escape);
+    clickCell(editor, 19, WordTableModel::WordColumn);
+    QTest::mouseDClick(editor.windowHandle(), Qt::LeftButton, {},
+                       editor.newRowButton->mapTo(&editor, editor.newRowButton->rect().center()));
     typeInCell(QStringLiteral("Zebra"), Qt::Key_Tab);
-    typeInCell(QStringLiteral("20"), Qt::Key_Return);
-    expectLeavingQuestion(fx, newList, MsgBox::Cancel);
+    typeInCell(QStringLiteral("20"), Qt::Key_Tab);
+    typeInCell(QStringLiteral("Bank, die"), Qt::Key_Tab);
+    typeInCell(QStringLiteral("21"), Qt::Key_Return);
+    QCOMPARE(editor.notice->text(),
+             QStringLiteral("21 Zeilen. Zeile 21: Hinweis: „,“ und Leerzeichen stehen auf keiner "
+                            "Buchstabentafel. Galgenspiel und ABC-Laute stellen das Wort "
+                            "trotzdem, aber dort lässt es sich nie ganz aufdecken: das Galgenspiel "
+                            "ist so nicht zu gewinnen."));
+    expectLeavingQuestion(fx, QStringLiteral("Klasse 2a"), MsgBox::Cancel);
     Fixture::key(&editor, Qt::Key_Escape);
     QVERIFY(!fx.main().isVisible() && !fx.fileExists(newList));
-    expectLeavingQuestion(fx, newList, MsgBox::Yes);
+    expectLeavingQuestion(fx, QStringLiteral("Klasse 2a"), MsgBox::Yes);
     Fixture::key(&editor, Qt::Key_Escape);
     QVERIFY(fx.main().isVisible());
     QCOMPARE(fx.readFile(newList),
-             QString(cells + "Zebra\t20\r\n").replace(u'\t', "\r\n").toLatin1());
-    // The dictionary takes the first list by name, now the new one, and so does the game.
+             QString(cells + "Zebra\t20\r\nBank, die\t21\r\n").replace(u'\t', "\r\n").toLatin1());
+    // The new list comes first by name, yet the class keeps its list until the teacher chooses.
+    QCOMPARE(fx.readFile(QStringLiteral("MOXABC-LISTE.INI")), QByteArray("MOXABC-Tiere.TXT\r\n"));
     Fixture::click(fx.main().Bild9);
-    QCOMPARE(fx.window<Form3>().Datei1->currentItem()->text(), newList);
+    QCOMPARE(fx.window<Form3>().Datei1->currentItem()->text(), QStringLiteral("MOXABC-Tiere.TXT"));
     Fixture::click(fx.window<Form3>().Picture1);
+    openEditor(fx);
+    QCOMPARE(editor.listInUseBar->label->text(),
+             QStringLiteral("Die Übungen benutzen die Liste „Tiere“."));
+    Fixture::click(editor.listInUseBar->useButton);
+    QCOMPARE(editor.listInUseBar->label->text(),
+             QStringLiteral("Die Übungen benutzen die Liste „Klasse 2a“."));
+    QVERIFY(!editor.listInUseBar->useButton->isEnabled());
+    Fixture::click(editor.backButton);
+    const auto fromNewList = [](const QString& word) {
+        return word == u"Zebra" || word == u"Bank, die" || word.startsWith(u"Wort");
+    };
     Fixture::click(fx.main().Bild16);
-    const QString drawn = fx.app().shared().wordText;
-    QVERIFY2(drawn == u"Zebra" || drawn.startsWith(u"Wort"), qPrintable(drawn));
+    QVERIFY(fromNewList(fx.app().shared().wordText));
+    Fixture::click(fx.window<galgen>().Bild1);
+    fx.dialogs.expectInput(QStringLiteral("Erst das Passwort eingeben:"),
+                           QStringLiteral("Passwort"), QString(), fx.points());
+    Fixture::click(fx.main().Bild12);
+    QCOMPARE(fx.window<Form8>().listName->text(), QStringLiteral("Liste: Klasse 2a"));
+    QCOMPARE(fx.window<Form8>().Liste1->count(), 21);
+    // Every start in the folder follows the choice.
+    fx.start();
+    QCOMPARE(fx.window<Form3>().Datei1->currentItem()->text(), newList);
+    Fixture::click(fx.main().Bild17);
+    QVERIFY(fromNewList(fx.window<Form10>().Bezeichnung1->text()));
     VERIFY_DIALOGS(fx);
 }
 

@@ -1,3 +1,4 @@
+#include "editor/list_names.h"
 #include "editor/word_list_file.h"
 #include "editor/word_table_model.h"
 #include "exercises/word_list.h"
@@ -6,6 +7,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(QList<WordRow>)
 Q_DECLARE_METATYPE(TextEncoding)
@@ -29,6 +32,10 @@ private slots:
     void undoAndRedoEveryEdit();
     void pastedRows_data();
     void pastedRows();
+    void rowNotes_data();
+    void rowNotes();
+    void newListNames_data();
+    void newListNames();
     void keepsItsEncoding_data();
     void keepsItsEncoding();
     void refusedSaveLeavesOldFile();
@@ -77,12 +84,78 @@ void WordTableTest::pastedRows_data() {
     QTest::newRow("lines of a word-list file")
         << QString::fromUtf8("Apfel\r\n12\r\nHund\r\nzwölf\r\nBaum\r\n15\r\n")
         << rowsOf({"Apfel", "12", "Hund", "zwölf", "Baum", "15"});
+    QTest::newRow("headings of a spreadsheet") << "\"Wort\"\tSeite\r\nApfel\t12\r\n"
+                                               << rowsOf({"Apfel", "12"});
+    QTest::newRow("headings as text, any case") << "wort / SEITE\nApfel\n12\n"
+                                                << rowsOf({"Apfel", "12"});
+    QTest::newRow("headings only on the first line") << "Apfel\t12\nWort\tSeite\n"
+                                                     << rowsOf({"Apfel", "12", "Wort", "Seite"});
 }
 
 void WordTableTest::pastedRows() {
     QFETCH(QString, text);
     QFETCH(QList<WordRow>, rows);
     QCOMPARE(rowsFromPastedText(text), rows);
+}
+
+void WordTableTest::rowNotes_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("named"); // what the note names; empty: no note
+    QTest::newRow("umlauts and ß") << "Straße, Möwe, TÜR"
+                                   << "„,“ und Leerzeichen stehen";
+    QTest::newRow("letters only") << "ÄÖÜäöüß"
+                                  << "";
+    QTest::newRow("hyphen") << "E-Mail"
+                            << "„-“ steht";
+    QTest::newRow("digits and an accent") << "Café 24"
+                                          << "„é“, Leerzeichen, „2“ und „4“ stehen";
+    QTest::newRow("a marked row has its fault instead") << "Bank, die\x01"
+                                                        << "";
+}
+
+void WordTableTest::rowNotes() {
+    QFETCH(QString, word);
+    QFETCH(QString, named);
+    const QString note = WordRow{word, "12"}.note();
+    QCOMPARE(note.section(QStringLiteral(" auf keiner "), 0, 0),
+             named.isEmpty() ? QString() : "Hinweis: " + named);
+}
+
+void WordTableTest::newListNames_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("problem"); // empty: the name is taken as MOXABC-<name>.TXT
+    const QString unseen = QStringLiteral(
+        "Im Namen dürfen keine Steuerzeichen, Tabulatoren oder unsichtbaren Zeichen stehen.\r");
+    const QString taken = QStringLiteral(
+        "Im Ordner steht schon etwas anderes mit dem Namen %1.\rBitte einen anderen Namen "
+        "wählen.\r");
+    QTest::newRow("tab") << "Klasse\t2a" << unseen;
+    QTest::newRow("control") << "Klasse\x1b" << unseen;
+    QTest::newRow("right-to-left mark") << "Tiere\u200f" << unseen;
+    QTest::newRow("zero-width space") << "Ti\u200bere" << unseen;
+    QTest::newRow("line separator") << "Tiere\u2028neu" << unseen;
+    QTest::newRow("no-break space") << "Klasse\u00a02a" << unseen;
+    QTest::newRow("lone surrogate") << QString(QChar(0xd800)) + "x" << unseen;
+    QTest::newRow("another case of a list") << " TIERE "
+                                            << "Die Liste „Tiere“ gibt es schon.\r";
+    QTest::newRow("a folder") << "y" << taken.arg("MOXABC-y.TXT");
+    QTest::newRow("a pipe, another case") << "P" << taken.arg("MOXABC-p.TXT");
+    QTest::newRow("free") << " Klasse 2a "
+                          << "";
+}
+
+void WordTableTest::newListNames() {
+    QFETCH(QString, typed);
+    QFETCH(QString, problem);
+    const QDir folder(dir_.filePath(QStringLiteral("namen")));
+    if (!folder.exists()) {
+        QVERIFY(folder.mkpath(QStringLiteral("MOXABC-y.TXT")));
+        QVERIFY(writeFileAtomically(folder.filePath("MOXABC-Tiere.TXT"), "Affe\r\n1\r\n"));
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("MOXABC-p.TXT")).constData(), 0600), 0);
+    }
+    const NewListName name = newListName(typed, folder);
+    QCOMPARE(name.problem, problem);
+    QCOMPARE(name.fileName, problem.isEmpty() ? "MOXABC-" + typed.trimmed() + ".TXT" : QString());
 }
 
 void WordTableTest::keepsItsEncoding_data() {
