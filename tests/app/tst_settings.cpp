@@ -1,5 +1,6 @@
 #include "app/settings.h"
 #include "fixture.h"
+#include "full_disk.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 const QString kMissing = QStringLiteral("Datei 'MOXABC.INI' fehlt!\r");
@@ -53,6 +55,7 @@ private slots:
     void cancelWritesNothing_data();
     void cancelWritesNothing();
     void wrongPasswordShowsNothing();
+    void unwritableFileKeepsThreshold_data();
     void unwritableFileKeepsThreshold();
     void fileLineFormat();
     void killedWriteLeavesOldOrNewFile();
@@ -197,20 +200,43 @@ void SettingsTest::wrongPasswordShowsNothing() {
     QCOMPARE(fx.main().Bezeichnung3->text(), QStringLiteral(" 10"));
 }
 
+void SettingsTest::unwritableFileKeepsThreshold_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder in its place")
+        << false
+        << "Unter ihrem Namen steht ein Ordner oder eine besondere Datei, und die lässt MOX-ABC, "
+           "wie sie ist.\r";
+    QTest::newRow("full disk") << true << "Das Laufwerk ist voll.\r";
+}
+
 void SettingsTest::unwritableFileKeepsThreshold() {
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
     Fixture fx;
-    // A folder in the file's place can be neither read nor replaced, even by the superuser.
-    QVERIFY(QDir(fx.path()).mkdir(Settings::FileName));
-    fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
+    std::optional<FullDisk> disk;
+    if (fullDisk) {
+        if (!disk.emplace(fx.path()).ok)
+            QSKIP("mounting a small file system needs the superuser");
+        fx.writeFile(Settings::FileName, " 30 \r\n");
+        QVERIFY(disk->fill());
+    } else {
+        // A folder in the file's place can be neither read nor replaced, even by the superuser.
+        QVERIFY(QDir(fx.path()).mkdir(Settings::FileName));
+        fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
+    }
     fx.startWithoutSettings();
     expectPassword(fx, QStringLiteral("0"));
     expectThresholdBox(fx, QStringLiteral("50"));
     fx.dialogs.expectMessage(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
-                                            "werden!\rDie Punktzahl bleibt, wie sie war.\r"),
+                                            "werden!\r") +
+                                 reason + QStringLiteral("Die Punktzahl bleibt, wie sie war.\r"),
                              kSettingsTitle, MsgBox::OkOnly);
     Fixture::click(fx.main().Bild14);
     VERIFY_DIALOGS(fx);
-    QCOMPARE(fx.main().Bezeichnung3->text(), QStringLiteral("10"));
+    QCOMPARE(fx.main().Bezeichnung3->text(), QString(fullDisk ? " 30" : "10"));
+    if (fullDisk)
+        QCOMPARE(fx.readFile(Settings::FileName), QByteArray(" 30 \r\n"));
 }
 
 void SettingsTest::fileLineFormat() {
