@@ -40,9 +40,6 @@ std::optional<QString> singleText(const QVariant& value) {
 }
 
 std::optional<bool> switchValue(const QVariant& value) {
-    // What this program wrote itself is still a bool in QSettings' cache of the file.
-    if (value.typeId() == QMetaType::Bool)
-        return value.toBool();
     const std::optional<QString> text = singleText(value);
     if (!text)
         return std::nullopt;
