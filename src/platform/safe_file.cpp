@@ -29,8 +29,11 @@ Found find(const QString& path) {
         return {Kind::NotRegular, path};
     const QFileInfo link(path);
     const QString target = link.canonicalFilePath();
-    if (target.isEmpty())
-        return {Kind::NotRegular, path};
+    if (target.isEmpty()) // leads to nothing
+        return {QFileInfo(link.symLinkTarget()).absolutePath() == link.absolutePath()
+                    ? Kind::NotRegular
+                    : Kind::LinkOutOfFolder,
+                path};
     if (QFileInfo(target).absolutePath() != QFileInfo(link.absolutePath()).canonicalFilePath())
         return {Kind::LinkOutOfFolder, path};
     if (!isRegular(target))

@@ -9,7 +9,6 @@
 #include <QThread>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 const QString kMissing = QStringLiteral("Datei 'MOXABC.INI' fehlt!\r");
@@ -205,8 +204,8 @@ void SettingsTest::unwritableFileKeepsThreshold_data() {
     QTest::addColumn<QString>("reason");
     QTest::newRow("folder in its place")
         << false
-        << "Unter ihrem Namen steht ein Ordner oder eine besondere Datei, und die lässt MOX-ABC, "
-           "wie sie ist.\r";
+        << "Unter ihrem Namen steht ein Ordner oder eine "
+           "besondere Datei, und die lässt MOX-ABC, wie sie ist.\r";
     QTest::newRow("full disk") << true << "Das Laufwerk ist voll.\r";
 }
 
@@ -214,17 +213,15 @@ void SettingsTest::unwritableFileKeepsThreshold() {
     QFETCH(bool, fullDisk);
     QFETCH(QString, reason);
     Fixture fx;
-    std::optional<FullDisk> disk;
-    if (fullDisk) {
-        if (!disk.emplace(fx.path()).ok)
-            QSKIP("mounting a small file system needs the superuser");
-        fx.writeFile(Settings::FileName, " 30 \r\n");
-        QVERIFY(disk->fill());
-    } else {
-        // A folder in the file's place can be neither read nor replaced, even by the superuser.
-        QVERIFY(QDir(fx.path()).mkdir(Settings::FileName));
+    const FullDisk disk(fullDisk ? fx.path() : QString());
+    if (fullDisk != disk.ok)
+        QSKIP("mounting a small file system needs the superuser");
+    // A folder in the file's place can be neither read nor replaced, even by the superuser.
+    if (!fullDisk && QDir(fx.path()).mkdir(Settings::FileName))
         fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
-    }
+    if (fullDisk)
+        fx.writeFile(Settings::FileName, " 30 \r\n");
+    disk.fill();
     fx.startWithoutSettings();
     expectPassword(fx, QStringLiteral("0"));
     expectThresholdBox(fx, QStringLiteral("50"));
@@ -235,8 +232,7 @@ void SettingsTest::unwritableFileKeepsThreshold() {
     Fixture::click(fx.main().Bild14);
     VERIFY_DIALOGS(fx);
     QCOMPARE(fx.main().Bezeichnung3->text(), QString(fullDisk ? " 30" : "10"));
-    if (fullDisk)
-        QCOMPARE(fx.readFile(Settings::FileName), QByteArray(" 30 \r\n"));
+    QCOMPARE(fx.readFile(Settings::FileName), QByteArray(fullDisk ? " 30 \r\n" : ""));
 }
 
 void SettingsTest::fileLineFormat() {
