@@ -217,10 +217,10 @@ void SettingsTest::unwritableFileKeepsThreshold() {
     if (fullDisk != disk.ok)
         QSKIP("mounting a small file system needs the superuser");
     // A folder in the file's place can be neither read nor replaced, even by the superuser.
-    if (!fullDisk && QDir(fx.path()).mkdir(Settings::FileName))
-        fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
     if (fullDisk)
         fx.writeFile(Settings::FileName, " 30 \r\n");
+    else if (QDir(fx.path()).mkdir(Settings::FileName))
+        fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
     disk.fill();
     fx.startWithoutSettings();
     expectPassword(fx, QStringLiteral("0"));

@@ -190,14 +190,16 @@ void WordListEditorTest::refusedSaveKeepsEverything() {
     const QString path = fx.path() + u'/' + list;
     fx.writeFile(kList, "Apfel\r\n12\r\n");
     fx.writeFile(QStringLiteral("MOXABC.INI"), " 10 \r\n");
-    // A FIFO: under the new list's name "p", and behind the link MOXABC-s.TXT, which sorts first.
+    // A FIFO: under the new list's name "p", and behind the link MOXABC-s.TXT, which sorts first;
+    // a link to a list of the folder is offered.
     const QString fifo = fx.path() + QStringLiteral("/MOXABC-p.TXT");
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QVERIFY(QFile::link(fifo, fx.path() + QStringLiteral("/MOXABC-s.TXT")));
+    QVERIFY(QFile::link(kList, fx.path() + QStringLiteral("/MOXABC_l.TXT")));
     disk.fill();
     fx.start();
     WordListEditor& editor = openEditor(fx);
-    QCOMPARE(editor.listChooser->count(), 1);
+    QCOMPARE(editor.listChooser->count(), 2);
     if (list != kList) {
         fx.dialogs.expectInput(QStringLiteral("Name der neuen Liste, zum Beispiel Klasse 2a:"),
                                QStringLiteral("Neue Liste"), QString(), list.mid(7, 1));

@@ -16,7 +16,6 @@ private slots:
     void atomicWriteReplacesWhole();
     void atomicWriteFailsInMissingFolder();
     void fileOverLimitIsNotRead();
-    void linkInTheFolderIsFollowed();
 };
 
 void TextFileTest::windows1252RoundTrip() {
@@ -113,19 +112,6 @@ void TextFileTest::fileOverLimitIsNotRead() {
     const FileBytes tooLarge = readFileBytes(path, 10);
     QCOMPARE(tooLarge.status, FileBytes::Status::TooLarge);
     QVERIFY(tooLarge.bytes.isEmpty());
-}
-
-// A link to a file of the same folder is read through, and a save replaces that file and keeps
-// the link.
-void TextFileTest::linkInTheFolderIsFollowed() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("MOXABC.TXT"));
-    QVERIFY(writeFileAtomically(dir.filePath(QStringLiteral("ziel")), "alt"));
-    QVERIFY(QFile::link(QStringLiteral("ziel"), path));
-    QCOMPARE(readFileBytes(path, 3).bytes, QByteArray("alt"));
-    QVERIFY(writeFileAtomically(path, "neu"));
-    QVERIFY(QFileInfo(path).isSymLink());
-    QCOMPARE(readFileBytes(dir.filePath(QStringLiteral("ziel")), 3).bytes, QByteArray("neu"));
 }
 
 QTEST_APPLESS_MAIN(TextFileTest)

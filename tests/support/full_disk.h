@@ -1,18 +1,15 @@
 #pragma once
 
 #include <QFile>
-#include <QString>
 
 #include <sys/mount.h>
 
-// A small file system of its own on an empty folder, filled up once the test has put its files
-// there. Mounting needs the superuser, who runs the tests here; elsewhere (or for an empty
-// folder name) ok stays false and fill() does nothing.
+// A small file system of its own on an empty folder, to fill once the test's files are there.
+// Mounting needs the superuser, who runs the tests here; elsewhere ok stays false.
 struct FullDisk {
     explicit FullDisk(const QString& folder)
-        : path(QFile::encodeName(folder)) {
-        ok = ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
+        : path(QFile::encodeName(folder))
+        , ok(::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0) {}
     ~FullDisk() {
         if (ok)
             ::umount2(path.constData(), MNT_DETACH);
@@ -24,6 +21,6 @@ struct FullDisk {
             }
     }
 
-    QByteArray path;
-    bool ok = false;
+    const QByteArray path;
+    const bool ok;
 };
