@@ -19,7 +19,7 @@ QString ListInUse::chosen(const QDir& folder) {
     return reader.atEnd() ? QString() : reader.readLine().trimmed().toString();
 }
 
-bool ListInUse::choose(const QDir& folder, const QString& fileName) {
+WriteResult ListInUse::choose(const QDir& folder, const QString& fileName) {
     return writeFileAtomically(folder.filePath(FileName),
                                (fileName + QStringLiteral("\r\n")).toUtf8());
 }

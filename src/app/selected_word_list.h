@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercises/word_list.h"
+#include "platform/safe_file.h"
 
 #include <QDir>
 #include <QString>
@@ -19,7 +20,7 @@ inline const QString FileName = QStringLiteral("MOXABC-LISTE.INI");
 // The file name kept as chosen; empty when there is none.
 QString chosen(const QDir& folder);
 // False when the choice could not be written; the old one then stays as it was.
-bool choose(const QDir& folder, const QString& fileName);
+WriteResult choose(const QDir& folder, const QString& fileName);
 } // namespace ListInUse
 
 // Selects the list in use among the files the dictionary window lists, which loads it there.

@@ -35,6 +35,6 @@ QByteArray Settings::thresholdLine(double threshold) {
     return encodeWindows1252(numberText(threshold) + QStringLiteral(" \r\n"));
 }
 
-bool Settings::writeThreshold(const QDir& folder, double threshold) {
+WriteResult Settings::writeThreshold(const QDir& folder, double threshold) {
     return writeFileAtomically(folder.filePath(FileName), thresholdLine(threshold));
 }

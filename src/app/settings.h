@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/safe_file.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QString>
@@ -16,7 +18,7 @@ inline const QString FileName = QStringLiteral("MOXABC.INI");
 std::optional<double> readThreshold(const QDir& folder);
 // The same for the file's content.
 std::optional<double> thresholdFromContent(const QByteArray& content);
-// False when the file could not be written; the old file then stays as it was.
-bool writeThreshold(const QDir& folder, double threshold);
+// False when the file could not be written (and why); the old file then stays as it was.
+WriteResult writeThreshold(const QDir& folder, double threshold);
 QByteArray thresholdLine(double threshold);
 } // namespace Settings

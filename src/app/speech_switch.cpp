@@ -2,9 +2,12 @@
 
 #include "app/mox_app.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/palette.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+
+#include <QDir>
 
 namespace {
 const QString kName = QStringLiteral("Vorlesen");
@@ -49,9 +52,18 @@ void SpeechSwitch::show(bool on) {
 
 void SpeechSwitch::chosen(bool on) {
     userChose_ = true;
-    app_.settings().setSpeechOn(on);
+    const WriteResult written = app_.settings().setSpeechOn(on);
     app_.speech().setOn(on);
     show(on);
+    if (!written) {
+        const QString why = SafeFile::reason(written);
+        app_.dialogs().msgBox(
+            QStringLiteral("„Vorlesen“ bleibt nur bis zum Ende von MOX-ABC so, denn die "
+                           "Datei\r%1\rlässt sich nicht schreiben.\r")
+                    .arg(QDir::toNativeSeparators(app_.settings().userFile())) +
+                (why.isEmpty() ? QString() : why + u'\r'),
+            MsgBox::OkOnly, kName);
+    }
 }
 
 void SpeechSwitch::screenReaderAnswered(bool running) {

@@ -79,10 +79,13 @@ void TeacherEntries::changeThreshold() {
     // Points are whole numbers, so the threshold is too; rounded only once in range, so that
     // 9.5 or 100.4 are asked again.
     const double threshold = std::round(typed);
-    if (!Settings::writeThreshold(app_.workDir(), threshold)) {
-        app_.dialogs().msgBox(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
-                                             "werden!\rDie Punktzahl bleibt, wie sie war.\r"),
-                              MsgBox::OkOnly, title);
+    if (const WriteResult written = Settings::writeThreshold(app_.workDir(), threshold); !written) {
+        const QString why = SafeFile::reason(written);
+        app_.dialogs().msgBox(
+            QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert werden!\r") +
+                (why.isEmpty() ? QString() : why + u'\r') +
+                QStringLiteral("Die Punktzahl bleibt, wie sie war.\r"),
+            MsgBox::OkOnly, title);
         return;
     }
     threshold_->setText(bareText(threshold));

@@ -50,24 +50,28 @@ bool ListInUseBar::keepListInUse(const QString& title) {
     // A choice whose list is still there stands, even one made meanwhile on another computer.
     const QString chosen = ListInUse::chosen(app_.workDir());
     if (inUse.isEmpty() ||
-        (!chosen.isEmpty() && QFileInfo(app_.workDir().filePath(chosen)).isFile()) ||
-        ListInUse::choose(app_.workDir(), inUse))
+        (!chosen.isEmpty() && QFileInfo(app_.workDir().filePath(chosen)).isFile()))
         return true;
-    app_.dialogs().msgBox(notWrittenText() + QStringLiteral("Es wird keine neue Liste angelegt.\r"),
+    const WriteResult written = ListInUse::choose(app_.workDir(), inUse);
+    if (written)
+        return true;
+    app_.dialogs().msgBox(notWrittenText(written) +
+                              QStringLiteral("Es wird keine neue Liste angelegt.\r"),
                           MsgBox::OkOnly, title);
     return false;
 }
 
-QString ListInUseBar::notWrittenText() const {
+QString ListInUseBar::notWrittenText(WriteResult result) const {
     const QString path = app_.workDir().filePath(ListInUse::FileName);
     const QString folder = QDir::toNativeSeparators(app_.workDir().absolutePath());
     const QFileInfo file(path);
     if (file.exists() && !file.isFile())
         return QStringLiteral("An der Stelle der Datei %1 im Ordner %2 steht etwas anderes.\r")
             .arg(ListInUse::FileName, folder);
-    return QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht schreiben. Ist das Laufwerk "
-                          "voll?\r")
-        .arg(ListInUse::FileName, folder);
+    const QString why = SafeFile::reason(result);
+    return QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht schreiben.")
+               .arg(ListInUse::FileName, folder) +
+           (why.isEmpty() ? QString() : QLatin1Char(' ') + why) + QLatin1Char('\r');
 }
 
 void ListInUseBar::useShownList() {
@@ -75,8 +79,8 @@ void ListInUseBar::useShownList() {
                              .arg(listDisplayName(listInUse(app_)));
     if (!WriteAccess::allowed(app_.dialogs(), app_.workDir().absolutePath(), kept, kTitle))
         return;
-    if (!ListInUse::choose(app_.workDir(), shown_)) {
-        app_.dialogs().msgBox(notWrittenText() + kept, MsgBox::OkOnly, kTitle);
+    if (const WriteResult written = ListInUse::choose(app_.workDir(), shown_); !written) {
+        app_.dialogs().msgBox(notWrittenText(written) + kept, MsgBox::OkOnly, kTitle);
         return;
     }
     // The games draw their words afresh, and the dictionary and the printing take the new list.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/safe_file.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -30,7 +32,7 @@ public:
 private:
     void useShownList();
     // Why the choice could not be written, as the teacher can mend it.
-    QString notWrittenText() const;
+    QString notWrittenText(WriteResult result) const;
 
     MoxApp& app_;
     QString shown_;

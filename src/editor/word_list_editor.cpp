@@ -334,14 +334,16 @@ void WordListEditor::copy() {
 bool WordListEditor::save() {
     if (!file_ || refuseMarkedRow())
         return false;
-    if (file_->changedOnDisk() &&
-        app_.dialogs().msgBox(
-            QStringLiteral("Die Datei %1 wurde inzwischen außerhalb dieses Fensters geändert.\r"
-                           "Soll sie trotzdem mit dieser Liste überschrieben werden?\r")
-                .arg(file_->fileName()),
-            MsgBox::YesNoQuestion, kTitle) != MsgBox::Yes)
-        return false;
-    const WordListFile::Saved result = file_->save(model_->rows());
+    WordListFile::Saved result = file_->save(model_->rows());
+    if (result == WordListFile::Saved::ChangedOnDisk) {
+        if (app_.dialogs().msgBox(
+                QStringLiteral("Die Datei %1 wurde inzwischen außerhalb dieses Fensters geändert.\r"
+                               "Soll sie trotzdem mit dieser Liste überschrieben werden?\r")
+                    .arg(file_->fileName()),
+                MsgBox::YesNoQuestion, kTitle) != MsgBox::Yes)
+            return false;
+        result = file_->save(model_->rows(), WordListFile::Overwrite::Always);
+    }
     if (result != WordListFile::Saved::Done) {
         message(file_->failureText(result));
         return false;

@@ -6,12 +6,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace {
 
+// Long enough for a large list on a slow share, short enough that a teacher waits for it.
+constexpr int kLockWaitMs = 2000;
+// A lock left behind by a program that died on another computer (on this one its process is
+// asked).
+constexpr int kStaleLockMs = 10000;
+
 QByteArray fingerprintOf(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!SafeFile::openForReading(file, path))
         return {};
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(&file);
@@ -54,7 +61,7 @@ bool WordListFile::changedOnDisk() const {
     return fingerprintOf(path_) != fingerprint_;
 }
 
-WordListFile::Saved WordListFile::save(const QList<WordRow>& rows) {
+WordListFile::Saved WordListFile::save(const QList<WordRow>& rows, Overwrite overwrite) {
     QString text;
     qsizetype pairs = 0;
     for (const WordRow& row : rows) {
@@ -77,10 +84,29 @@ WordListFile::Saved WordListFile::save(const QList<WordRow>& rows) {
     }
     if (bytes->size() > kMaxWordListBytes)
         return Saved::TooLarge;
-    if (!writer_(path_, *bytes))
+    const Saved result = write(*bytes, overwrite);
+    if (result == Saved::Done)
+        encoding_ = encoding;
+    return result;
+}
+
+WordListFile::Saved WordListFile::write(const QByteArray& bytes, Overwrite overwrite) {
+    const QFileInfo file(path_);
+    QLockFile lock(file.dir().filePath(u'.' + file.fileName() + QStringLiteral(".lock")));
+    lock.setStaleLockTime(kStaleLockMs);
+    if (!lock.tryLock(kLockWaitMs)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return Saved::Locked;
+        written_ = {SafeFile::noSpaceLeft(file.absolutePath()) ? WriteResult::DiskFull
+                                                               : WriteResult::Failed};
         return Saved::NotWritten;
-    encoding_ = encoding;
-    fingerprint_ = QCryptographicHash::hash(*bytes, QCryptographicHash::Sha1);
+    }
+    if (overwrite == Overwrite::IfUnchanged && changedOnDisk())
+        return Saved::ChangedOnDisk;
+    written_ = writer_(path_, bytes);
+    if (!written_)
+        return Saved::NotWritten;
+    fingerprint_ = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
     return Saved::Done;
 }
 
@@ -88,6 +114,7 @@ QString WordListFile::failureText(Saved result) const {
     const QString unsaved = QStringLiteral("Die Liste wird so nicht gespeichert.\r");
     switch (result) {
     case Saved::Done:
+    case Saved::ChangedOnDisk:
         break;
     case Saved::MarkedRow:
         return QStringLiteral("In der Liste ist eine Zeile markiert.\r") + unsaved;
@@ -97,6 +124,11 @@ QString WordListFile::failureText(Saved result) const {
         return QStringLiteral("Eine Wörterliste hat höchstens 100.000 Wörter.\r") + unsaved;
     case Saved::TooLarge:
         return QStringLiteral("Die Datei würde größer als 16 MB.\r") + unsaved;
+    case Saved::Locked:
+        return QStringLiteral("Die Liste kann jetzt nicht gespeichert werden.\rGerade speichert "
+                              "jemand anderes die Datei %1. Bitte gleich noch einmal "
+                              "versuchen.\rDie Änderungen bleiben in diesem Fenster.\r")
+            .arg(fileName());
     case Saved::NotWritten:
         return notWrittenText();
     }
@@ -109,11 +141,11 @@ QString WordListFile::notWrittenText() const {
     if (QFileInfo(folderPath).isDir() && !WriteAccess::folderWritable(folderPath))
         return WriteAccess::readOnlyMessage(
             folderPath, QStringLiteral("Die Liste wird nicht gespeichert. ") + kept);
-    const QString why =
-        QFileInfo(folderPath).isDir()
-            ? QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht ganz schreiben. Ist das "
-                             "Laufwerk voll?")
-                  .arg(fileName(), folder())
-            : QStringLiteral("Den Ordner %1 gibt es nicht mehr.").arg(folder());
+    QString why = QFileInfo(folderPath).isDir()
+                      ? QStringLiteral("Die Datei %1 ließ sich im Ordner %2 nicht schreiben.")
+                            .arg(fileName(), folder())
+                      : QStringLiteral("Den Ordner %1 gibt es nicht mehr.").arg(folder());
+    if (const QString reason = SafeFile::reason(written_); !reason.isEmpty())
+        why += u' ' + reason;
     return QStringLiteral("Die Liste kann nicht gespeichert werden.\r%1\r").arg(why) + kept;
 }

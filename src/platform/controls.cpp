@@ -4,6 +4,7 @@
 #include "platform/collation.h"
 #include "platform/focus_ring.h"
 #include "platform/palette.h"
+#include "platform/safe_file.h"
 #include "platform/twips.h"
 
 #include <QKeyEvent>
@@ -234,8 +235,13 @@ void FileList::refresh() {
     clear();
     if (pattern_.isEmpty())
         return;
-    addItems(
-        folder_.entryList({pattern_}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase));
+    // A FIFO or a link out of the folder would hang or mislead whoever reads the file chosen.
+    const QStringList names =
+        folder_.entryList({pattern_}, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names) {
+        if (SafeFile::find(folder_.filePath(name)).kind == SafeFile::Kind::Regular)
+            addItem(name);
+    }
 }
 
 void FileList::setListIndex(int index) {

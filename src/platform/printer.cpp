@@ -2,6 +2,7 @@
 
 #include "platform/write_access.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -53,19 +54,24 @@ bool paintJob(const PrintJob& job, QPagedPaintDevice& device) {
     return painter.end();
 }
 
-bool writePdf(const PrintJob& job, const QString& path) {
-    QSaveFile file(path);
+WriteResult writePdf(const PrintJob& job, const QString& path) {
+    QString target;
+    if (const WriteResult refused = SafeFile::writeTarget(path, target); !refused)
+        return refused;
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return {SafeFile::noSpaceLeft(QFileInfo(target).absolutePath()) ? WriteResult::DiskFull
+                                                                        : WriteResult::Failed};
     QPdfWriter writer(&file);
     writer.setTitle(job.title());
     writer.setCreator(QStringLiteral("MOX-ABC"));
     writer.setPageLayout(pdfPageLayout());
     if (!paintJob(job, writer)) {
+        const bool full = file.error() == QFileDevice::ResourceError;
         file.cancelWriting();
-        return false;
+        return {full ? WriteResult::DiskFull : WriteResult::Failed};
     }
-    return file.commit();
+    return SafeFile::commit(file);
 }
 
 SystemPrinter::SystemPrinter(const QDir& fileFolder)
@@ -74,15 +80,16 @@ SystemPrinter::SystemPrinter(const QDir& fileFolder)
 PrintOutcome SystemPrinter::print(const PrintJob& job) {
     const bool available = hasDefaultPrinter();
     if (available && printOnDefaultPrinter(job))
-        return {PrintOutcome::Result::Printed, {}};
+        return {PrintOutcome::Result::Printed, {}, {}};
     const QString path = fileFolder_.absoluteFilePath(job.fileName());
     if (!WriteAccess::folderWritable(fileFolder_.absolutePath()))
-        return {PrintOutcome::Result::FolderReadOnly, path};
-    if (!writePdf(job, path))
-        return {PrintOutcome::Result::Failed, path};
+        return {PrintOutcome::Result::FolderReadOnly, path, {}};
+    if (const WriteResult written = writePdf(job, path); !written)
+        return {PrintOutcome::Result::Failed, path, written};
     return {available ? PrintOutcome::Result::SavedPrinterFailed
                       : PrintOutcome::Result::SavedNoPrinter,
-            path};
+            path,
+            {}};
 }
 
 std::unique_ptr<QPrinter> SystemPrinter::previewPrinter(const PrintJob& job) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/page_layout.h"
+#include "platform/safe_file.h"
 
 #include <QDir>
 #include <QString>
@@ -21,7 +22,8 @@ struct PrintOutcome {
         Failed,             // neither printed nor written
     };
     Result result = Result::Printed;
-    QString filePath; // the file written, or the one that could not be written
+    QString filePath;    // the file written, or the one that could not be written
+    WriteResult written; // for Failed: why the file was not written
 };
 
 // The printer service. Tests put one in that writes files they can read back.
@@ -43,7 +45,7 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString& path);
 // little smaller rather than cut off at the edge.
 bool paintJob(const PrintJob& job, QPagedPaintDevice& device);
 // Writes the job as a PDF file on A4. An existing file is replaced only by a complete new one.
-bool writePdf(const PrintJob& job, const QString& path);
+WriteResult writePdf(const PrintJob& job, const QString& path);
 
 // The default printer of the system. When there is none, or it fails, the document is
 // written as a PDF into the given folder, under the job's file name, unless the folder is

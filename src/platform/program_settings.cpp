@@ -1,7 +1,8 @@
 #include "platform/program_settings.h"
 
+#include "platform/textfile.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringDecoder>
@@ -39,9 +40,6 @@ std::optional<QString> singleText(const QVariant& value) {
 }
 
 std::optional<bool> switchValue(const QVariant& value) {
-    // What this program wrote itself is still a bool in QSettings' cache of the file.
-    if (value.typeId() == QMetaType::Bool)
-        return value.toBool();
     const std::optional<QString> text = singleText(value);
     if (!text)
         return std::nullopt;
@@ -72,6 +70,29 @@ std::optional<QString> utf8Text(const QByteArray& bytes) {
     const bool control = std::ranges::any_of(
         text, [](QChar c) { return c.unicode() < 0x20 && c != u'\n' && c != u'\r' && c != u'\t'; });
     return control ? std::nullopt : std::optional<QString>(text);
+}
+
+// The user's file with the switch set: its line among the keys outside any group replaced, or a
+// line put first. Written by hand rather than through QSettings, which would open a FIFO in the
+// file's place and wait on it, and would take a full disk for success; comments stay this way.
+QString withSwitch(const QString& text, bool on) {
+    const QString line = kSpeechKey + (on ? QStringLiteral("=true") : QStringLiteral("=false"));
+    QStringList lines = text.split(u'\n');
+    bool outsideGroups = true;
+    bool replaced = false;
+    for (QString& each : lines) {
+        const QString trimmed = each.trimmed();
+        if (trimmed.startsWith(u'[')) {
+            outsideGroups = trimmed == u"[General]";
+        } else if (outsideGroups && trimmed.contains(u'=') &&
+                   trimmed.section(u'=', 0, 0).trimmed() == kSpeechKey) {
+            each = line + (each.endsWith(u'\r') ? QStringLiteral("\r") : QString());
+            replaced = true;
+        }
+    }
+    if (!replaced)
+        lines.prepend(line);
+    return lines.join(u'\n');
 }
 
 template <class T> void keepFirst(std::optional<T>& slot, const T& value) {
@@ -105,21 +126,20 @@ ProgramSettings::ProgramSettings(const Files& files)
 }
 
 void ProgramSettings::read(const QString& path, Scope scope) {
-    const QFileInfo info(path);
-    if (!info.exists())
+    const SafeFile::Found found = SafeFile::find(path);
+    if (found.kind == SafeFile::Kind::Missing)
         return;
-    if (!info.isFile() || !info.isReadable()) {
+    const FileBytes content = readFileBytes(path, kMaxFileBytes);
+    if (content.status == FileBytes::Status::Missing) {
         report(path, QStringLiteral("nicht lesbar"));
         return;
     }
-    if (info.size() > kMaxFileBytes) {
+    if (content.status == FileBytes::Status::TooLarge) {
         report(path, QStringLiteral("größer als 64 KiB"));
         return;
     }
-    QFile content(path);
-    const std::optional<QString> text =
-        content.open(QIODevice::ReadOnly) ? utf8Text(content.readAll()) : std::nullopt;
-    const QSettings file(path, QSettings::IniFormat);
+    const std::optional<QString> text = utf8Text(content.bytes);
+    const QSettings file(found.target, QSettings::IniFormat);
     if (!text || file.status() != QSettings::NoError) {
         report(path, QStringLiteral("beschädigt"));
         return;
@@ -184,10 +204,17 @@ bool ProgramSettings::speechOn() const {
     return userSpeech_.value_or(systemSpeech_.value_or(true));
 }
 
-bool ProgramSettings::setSpeechOn(bool on) {
+WriteResult ProgramSettings::setSpeechOn(bool on) {
     userSpeech_ = on;
-    QSettings file(userFile_, QSettings::IniFormat);
-    file.setValue(kSpeechKey, on);
-    file.sync();
-    return file.status() == QSettings::NoError;
+    QString target;
+    if (const WriteResult refused = SafeFile::writeTarget(userFile_, target); !refused)
+        return refused;
+    const FileBytes old = readFileBytes(userFile_, kMaxFileBytes);
+    // What cannot be read whole is not replaced by the one line.
+    if (old.status == FileBytes::Status::TooLarge ||
+        (old.status == FileBytes::Status::Missing &&
+         SafeFile::find(userFile_).kind != SafeFile::Kind::Missing))
+        return {WriteResult::Failed};
+    QDir().mkpath(QFileInfo(userFile_).absolutePath());
+    return writeFileAtomically(userFile_, withSwitch(QString::fromUtf8(old.bytes), on).toUtf8());
 }

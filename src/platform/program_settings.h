@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/safe_file.h"
+
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -32,8 +34,12 @@ public:
     // Reading aloud; on unless the user (or, for every account, the administrator) switched it
     // off.
     bool speechOn() const;
-    // Stored in the user's own file; false when that could not be written.
-    bool setSpeechOn(bool on);
+    // Stored in the user's own file; false (and why) when that could not be written: the
+    // choice then holds until the program ends.
+    WriteResult setSpeechOn(bool on);
+
+    // The user's own file, where setSpeechOn() writes.
+    QString userFile() const { return userFile_; }
 
     // The folder every account shares for word lists and settings; empty when none is set.
     QString classFolder() const { return classFolder_; }

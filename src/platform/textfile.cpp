@@ -1,6 +1,7 @@
 #include "platform/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -101,8 +102,8 @@ std::optional<QByteArray> encodeTextFile(const QString& text, TextEncoding encod
 }
 
 FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!SafeFile::openForReading(file, path))
         return {};
     // Checked before reading, so that a huge file costs neither time nor memory.
     if (file.size() > maxBytes)
@@ -116,15 +117,20 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
     return {FileBytes::Status::Read, std::move(bytes)};
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QString target;
+    if (const WriteResult refused = SafeFile::writeTarget(path, target); !refused)
+        return refused;
+    QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return {SafeFile::noSpaceLeft(QFileInfo(target).absolutePath()) ? WriteResult::DiskFull
+                                                                        : WriteResult::Failed};
     if (file.write(bytes) != bytes.size()) {
+        const bool full = file.error() == QFileDevice::ResourceError;
         file.cancelWriting();
-        return false;
+        return {full ? WriteResult::DiskFull : WriteResult::Failed};
     }
-    return file.commit();
+    return SafeFile::commit(file);
 }
 
 namespace {

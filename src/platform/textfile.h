@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/safe_file.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -33,10 +35,12 @@ struct FileBytes {
     Status status = Status::Missing;
     QByteArray bytes;
 };
-// Missing also stands for a file that cannot be read. A file over maxBytes is not read at all.
+// Missing also stands for a file that cannot be read, and for anything but a regular file (see
+// SafeFile). A file over maxBytes is not read at all.
 FileBytes readFileBytes(const QString& path, qint64 maxBytes);
-// Replaces the file in one step: on a crash or a full disk the old file stays as it was.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+// Replaces the file in one step: on a crash or a full disk the old file stays as it was. A link
+// to a regular file in the same folder is kept, and its target replaced.
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // The first field of a line, as TextReader::readField reads it.
 QStringView firstField(QStringView line);

@@ -212,10 +212,13 @@ void Form8::print(const PrintJob& job, const QString& sheet) {
                                              sheet + QStringLiteral(" wird nicht gespeichert.\r")),
             MsgBox::OkOnly, kPrintTitle);
         return;
-    case PrintOutcome::Result::Failed:
+    case PrintOutcome::Result::Failed: {
+        const QString why = SafeFile::reason(outcome.written);
         app_.dialogs().msgBox(sheet + QStringLiteral(" konnte weder gedruckt noch als ") + where +
-                                  QStringLiteral("gespeichert werden.\r"),
+                                  QStringLiteral("gespeichert werden.\r") +
+                                  (why.isEmpty() ? QString() : why + u'\r'),
                               MsgBox::OkOnly, kPrintTitle);
         return;
+    }
     }
 }

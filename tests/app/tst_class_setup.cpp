@@ -1,3 +1,4 @@
+#include "app/speech_switch.h"
 #include "app/working_folder.h"
 #include "editor/list_in_use_bar.h"
 #include "editor/word_list_editor.h"
@@ -8,6 +9,8 @@
 
 #include <QComboBox>
 #include <QPushButton>
+
+#include <sys/stat.h>
 
 namespace {
 struct NoPrinter : SystemPrinter {
@@ -23,6 +26,7 @@ private slots:
     void readOnlyClassFolder();
     void endInKioskUse_data();
     void endInKioskUse();
+    void speechChoiceNotStored();
 };
 
 void ClassSetupTest::readOnlyClassFolder() {
@@ -112,6 +116,25 @@ void ClassSetupTest::endInKioskUse() {
     QCOMPARE(fx.main().isMinimized(), !kiosk);
     end(nullptr, "7", MsgBox::Yes);
     QVERIFY(fx.app().hasEnded());
+}
+
+// "Vorlesen" with a FIFO in the place of the user's settings file: switched for this run only,
+// with a word why, and nothing hangs.
+void ClassSetupTest::speechChoiceNotStored() {
+    Fixture fx;
+    const QString file = fx.configPath() + "/user/moxabc/moxabc.conf";
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    fx.start();
+    fx.dialogs.expectMessage("„Vorlesen“ bleibt nur bis zum Ende von MOX-ABC so, denn die Datei\r" +
+                                 file +
+                                 "\rlässt sich nicht schreiben.\rUnter ihrem Namen steht ein "
+                                 "Ordner oder eine besondere Datei, und die lässt MOX-ABC, wie "
+                                 "sie ist.\r",
+                             "Vorlesen", MsgBox::OkOnly);
+    Fixture::click(fx.main().speechSwitch()->button());
+    VERIFY_DIALOGS(fx);
+    QVERIFY(!fx.speech.isOn() && !QFileInfo(file).isFile());
 }
 
 QTEST_MAIN(ClassSetupTest)

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 #include "fixture.h"
+#include "full_disk.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -53,6 +54,7 @@ private slots:
     void cancelWritesNothing_data();
     void cancelWritesNothing();
     void wrongPasswordShowsNothing();
+    void unwritableFileKeepsThreshold_data();
     void unwritableFileKeepsThreshold();
     void fileLineFormat();
     void killedWriteLeavesOldOrNewFile();
@@ -197,20 +199,40 @@ void SettingsTest::wrongPasswordShowsNothing() {
     QCOMPARE(fx.main().Bezeichnung3->text(), QStringLiteral(" 10"));
 }
 
+void SettingsTest::unwritableFileKeepsThreshold_data() {
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder in its place")
+        << false
+        << "Unter ihrem Namen steht ein Ordner oder eine "
+           "besondere Datei, und die lässt MOX-ABC, wie sie ist.\r";
+    QTest::newRow("full disk") << true << "Das Laufwerk ist voll.\r";
+}
+
 void SettingsTest::unwritableFileKeepsThreshold() {
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
     Fixture fx;
+    const FullDisk disk(fullDisk ? fx.path() : QString());
+    if (fullDisk != disk.ok)
+        QSKIP("mounting a small file system needs the superuser");
     // A folder in the file's place can be neither read nor replaced, even by the superuser.
-    QVERIFY(QDir(fx.path()).mkdir(Settings::FileName));
-    fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
+    if (fullDisk)
+        fx.writeFile(Settings::FileName, " 30 \r\n");
+    else if (QDir(fx.path()).mkdir(Settings::FileName))
+        fx.dialogs.expectMessage(kMissing, kSettingsTitle, MsgBox::OkOnly);
+    disk.fill();
     fx.startWithoutSettings();
     expectPassword(fx, QStringLiteral("0"));
     expectThresholdBox(fx, QStringLiteral("50"));
     fx.dialogs.expectMessage(QStringLiteral("Die Datei 'MOXABC.INI' kann nicht gespeichert "
-                                            "werden!\rDie Punktzahl bleibt, wie sie war.\r"),
+                                            "werden!\r") +
+                                 reason + QStringLiteral("Die Punktzahl bleibt, wie sie war.\r"),
                              kSettingsTitle, MsgBox::OkOnly);
     Fixture::click(fx.main().Bild14);
     VERIFY_DIALOGS(fx);
-    QCOMPARE(fx.main().Bezeichnung3->text(), QStringLiteral("10"));
+    QCOMPARE(fx.main().Bezeichnung3->text(), QString(fullDisk ? " 30" : "10"));
+    QCOMPARE(fx.readFile(Settings::FileName), QByteArray(fullDisk ? " 30 \r\n" : ""));
 }
 
 void SettingsTest::fileLineFormat() {

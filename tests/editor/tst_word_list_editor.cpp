@@ -5,6 +5,7 @@
 #include "exercises/abc_laute.h"
 #include "exercises/woerterbuch.h"
 #include "fixture.h"
+#include "full_disk.h"
 #include "games/galgen.h"
 #include "print/worksheet_window.h"
 
@@ -14,6 +15,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 const QString kTitle = QStringLiteral("Wörterlisten");
@@ -62,6 +66,8 @@ class WordListEditorTest : public QObject {
 private slots:
     void damagedListIsMendedAndSaved();
     void newListPlaysAtOnce();
+    void refusedSaveKeepsEverything_data();
+    void refusedSaveKeepsEverything();
 };
 
 void WordListEditorTest::damagedListIsMendedAndSaved() {
@@ -222,6 +228,64 @@ void WordListEditorTest::newListPlaysAtOnce() {
     Fixture::click(fx.main().Bild17);
     QVERIFY(fromNewList(fx.window<Form10>().Bezeichnung1->text()));
     VERIFY_DIALOGS(fx);
+}
+
+void WordListEditorTest::refusedSaveKeepsEverything_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << kList << "Das Laufwerk ist voll.";
+    QTest::newRow("FIFO under the new list's name")
+        << "MOXABC-p.TXT"
+        << "Unter ihrem Namen steht ein Ordner oder eine besondere Datei, und die lässt MOX-ABC, "
+           "wie sie ist.";
+    QTest::newRow("new list's name made a link out of the folder meanwhile")
+        << "MOXABC-v.TXT"
+        << "Sie ist eine Verknüpfung auf eine Datei außerhalb des Ordners, und dorthin schreibt "
+           "MOX-ABC nicht.";
+}
+
+// A save that cannot be done says why and changes no file. A link to a FIFO among the lists
+// hangs nothing and is not offered.
+void WordListEditorTest::refusedSaveKeepsEverything() {
+    QFETCH(QString, list);
+    QFETCH(QString, reason);
+    Fixture fx;
+    const FullDisk disk(list == kList ? fx.path() : QString());
+    if (list == kList && !disk.ok)
+        QSKIP("mounting a small file system needs the superuser");
+    const QString path = fx.path() + u'/' + list;
+    fx.writeFile(kList, "Apfel\r\n12\r\n");
+    fx.writeFile(QStringLiteral("MOXABC.INI"), " 10 \r\n");
+    // A FIFO: under the new list's name "p", and behind the link MOXABC-s.TXT, which sorts first;
+    // a link to a list of the folder is offered.
+    const QString fifo = fx.path() + QStringLiteral("/MOXABC-p.TXT");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QFile::link(fifo, fx.path() + QStringLiteral("/MOXABC-s.TXT")));
+    QVERIFY(QFile::link(kList, fx.path() + QStringLiteral("/MOXABC_l.TXT")));
+    disk.fill();
+    fx.start();
+    WordListEditor& editor = openEditor(fx);
+    QCOMPARE(editor.listChooser->count(), 2);
+    if (list != kList) {
+        fx.dialogs.expectInput(QStringLiteral("Name der neuen Liste, zum Beispiel Klasse 2a:"),
+                               QStringLiteral("Neue Liste"), QString(), list.mid(7, 1));
+        Fixture::click(editor.newListButton);
+    }
+    typeInto(editor, 0, WordTableModel::WordColumn, QStringLiteral("Birne"));
+    typeInto(editor, 0, WordTableModel::PageColumn, QStringLiteral("3"));
+    QTemporaryDir outside;
+    if (list.contains(u'v'))
+        QVERIFY(QFile::link(outside.filePath(list), path));
+    fx.dialogs.expectMessage(QStringLiteral("Die Liste kann nicht gespeichert werden.\rDie Datei "
+                                            "%1 ließ sich im Ordner %2 nicht schreiben. %3\rDie "
+                                            "Änderungen bleiben in diesem Fenster.\r")
+                                 .arg(list, QDir::toNativeSeparators(fx.path()), reason),
+                             kTitle, MsgBox::OkOnly);
+    Fixture::key(&editor, Qt::Key_S, Qt::ControlModifier);
+    VERIFY_DIALOGS(fx);
+    QCOMPARE(fx.readFile(kList), QByteArray("Apfel\r\n12\r\n"));
+    QVERIFY(QFileInfo::exists(fifo) && !QFileInfo(fifo).isFile());
+    QVERIFY(!QFileInfo::exists(outside.filePath(list)));
 }
 
 QTEST_MAIN(WordListEditorTest)

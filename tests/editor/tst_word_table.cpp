@@ -39,6 +39,7 @@ private slots:
     void keepsItsEncoding_data();
     void keepsItsEncoding();
     void refusedSaveLeavesOldFile();
+    void twoSavesAtOnce();
 
 private:
     QTemporaryDir dir_;
@@ -192,7 +193,8 @@ void WordTableTest::refusedSaveLeavesOldFile() {
     const QString path = dir_.filePath(QStringLiteral("MOXABC-alt.TXT"));
     const QByteArray old = "Apfel\r\n12\r\n";
     QVERIFY(writeFileAtomically(path, old));
-    WordListFile file(path, [](const QString&, const QByteArray&) { return false; }); // disk full
+    WordListFile file(
+        path, [](const QString&, const QByteArray&) { return WriteResult{WriteResult::DiskFull}; });
     QList<WordRow> rows;
     QCOMPARE(file.read(rows), WordListFile::Read::Done);
     const QList<WordRow> many(kMaxWordListEntries + 1, WordRow{"Wort", "1"});
@@ -208,7 +210,7 @@ void WordTableTest::refusedSaveLeavesOldFile() {
     QCOMPARE(file.save({{"Baum", "15"}}), WordListFile::Saved::NotWritten);
     QCOMPARE(file.failureText(WordListFile::Saved::NotWritten),
              QStringLiteral("Die Liste kann nicht gespeichert werden.\rDie Datei MOXABC-alt.TXT "
-                            "ließ sich im Ordner %1 nicht ganz schreiben. Ist das Laufwerk voll?\r"
+                            "ließ sich im Ordner %1 nicht schreiben. Das Laufwerk ist voll.\r"
                             "Die Änderungen bleiben in diesem Fenster.\r")
                  .arg(QDir::toNativeSeparators(dir_.path())));
     QCOMPARE(bytesOf(path), old);
@@ -217,6 +219,28 @@ void WordTableTest::refusedSaveLeavesOldFile() {
     WordListFile fresh(dir_.filePath(QStringLiteral("MOXABC-voll.TXT")));
     QCOMPARE(fresh.save(many.mid(1) + QList<WordRow>(5, WordRow{})), WordListFile::Saved::Done);
     QCOMPARE(bytesOf(fresh.path()).size(), qsizetype(kMaxWordListEntries) * 9);
+}
+
+// Two programs save one list at once: the later one waits while the first writes, then finds
+// the file changed rather than overwrite it unasked.
+void WordTableTest::twoSavesAtOnce() {
+    const QString path = dir_.filePath(QStringLiteral("MOXABC-2b.TXT"));
+    QVERIFY(writeFileAtomically(path, "Baum\r\n15\r\n"));
+    WordListFile second(path);
+    WordListFile::Saved meanwhile = WordListFile::Saved::Done;
+    WordListFile first(path, [&](const QString& to, const QByteArray& bytes) {
+        meanwhile = second.save({{"Baum", "16"}});
+        return writeFileAtomically(to, bytes);
+    });
+    QList<WordRow> rows;
+    QCOMPARE(first.read(rows), second.read(rows));
+    QCOMPARE(first.save({{"Apfel", "13"}}), WordListFile::Saved::Done);
+    QCOMPARE(second.failureText(meanwhile),
+             QStringLiteral("Die Liste kann jetzt nicht gespeichert werden.\rGerade speichert "
+                            "jemand anderes die Datei MOXABC-2b.TXT. Bitte gleich noch einmal "
+                            "versuchen.\rDie Änderungen bleiben in diesem Fenster.\r"));
+    QCOMPARE(second.save({{"Baum", "16"}}), WordListFile::Saved::ChangedOnDisk);
+    QCOMPARE(bytesOf(path), QByteArray("Apfel\r\n13\r\n"));
 }
 
 QTEST_MAIN(WordTableTest)

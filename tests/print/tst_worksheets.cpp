@@ -339,7 +339,8 @@ void WorksheetsTest::withoutPrinterWritesFile_data() {
     QTest::newRow("file cannot be written either")
         << false << false
         << "Das Arbeitsblatt konnte weder gedruckt noch als Datei ABC-Arbeitsblatt.pdf\rim "
-           "Ordner %1\rgespeichert werden.\r";
+           "Ordner %1\rgespeichert werden.\rUnter ihrem Namen steht ein Ordner oder eine "
+           "besondere Datei, und die lässt MOX-ABC, wie sie ist.\r";
 }
 
 void WorksheetsTest::withoutPrinterWritesFile() {

@@ -11,9 +11,9 @@ void PdfFilePrinter::setFolder(const QString& folder) {
 PrintOutcome PdfFilePrinter::print(const PrintJob& job) {
     ++jobs;
     const QString path = filePath(job.fileName());
-    if (!writePdf(job, path))
-        return {PrintOutcome::Result::Failed, path};
-    return {PrintOutcome::Result::Printed, {}};
+    if (const WriteResult written = writePdf(job, path); !written)
+        return {PrintOutcome::Result::Failed, path, written};
+    return {PrintOutcome::Result::Printed, {}, {}};
 }
 
 std::unique_ptr<QPrinter> PdfFilePrinter::previewPrinter(const PrintJob& job) const {
