@@ -12,7 +12,7 @@
 // Also, in this process and off screen: the windows that exist once the main window is up (the
 // main window and the dictionary, whose word-list files the main window lists at start).
 //
-// Run by hand: xvfb-run -s '-screen 0 1280x800x24' build/bench/bench_startup [rounds]
+// Run by hand: xvfb-run -s '-screen 0 1280x800x24' build/bench/bench_startup [rounds [program]]
 #include "fixture.h"
 
 #include <QApplication>
@@ -22,17 +22,15 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <xcb/damage.h>
-#include <xcb/xcb.h>
-
-#include <poll.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <optional>
+#include <poll.h>
 #include <vector>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -226,10 +224,12 @@ int main(int argc, char* argv[]) {
     }
     const QString runtime = home.filePath(QStringLiteral("runtime"));
     QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-    const QString program = QStringLiteral(MOXABC_PROGRAM);
+    // Another build of the program may be named, to compare it under the same load.
+    const QString program =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(MOXABC_PROGRAM);
     const QString plain = QStringLiteral(PLAIN_WINDOW);
 
     const std::optional<Start> firstStart = screen.watch(program, {}, environment);
