@@ -1,66 +1,53 @@
-// Times the program's start-up (settings read, main window built, shown and painted) against an
-// empty window of the same size, and names the windows that exist once the main window is up:
-// the main window and the dictionary, whose word-list files the main window lists at start.
-// Every other window is made when it is first opened.
+// Times the program's start to its first whole frame on an X screen, and its resident memory
+// then, against two plain Qt windows of the same size: an empty one, and one that shows a
+// caption, a number and a button. Each start is a fresh process, the three take turns, and the
+// medians are compared. Goals against the window with text: 1.25 times the time to the first
+// whole frame and 1.3 times the memory.
 //
-// Then, each in a process of its own, the program with its real voice against an empty Qt
-// window: the time from starting the process until the window is on screen, and the resident
-// memory 1.5 s later, when the speech has been prepared (the voice itself is loaded with the
-// first words, also shown). Goals: 1.1 times the time and 1.3 times the memory of the empty
-// window. On the screen given by DISPLAY (xvfb-run for a real one), else
-// off screen. Run by hand: build/bench/bench_startup [runs]
-#include "app/startup.h"
+// "Mapped" is when the window appears; "painted" when drawing on the screen stops after that,
+// read from the X server's damage events (whatever the process draws later, up to a second
+// after its last drawing, counts as part of the frame). The memory is read a second after that.
+// The program's first start ever (no cache, the sample files copied) is shown on its own.
+//
+// Also, in this process and off screen: the windows that exist once the main window is up (the
+// main window and the dictionary, whose word-list files the main window lists at start).
+//
+// Run by hand: xvfb-run -s '-screen 0 1280x800x24' build/bench/bench_startup [rounds [program]]
 #include "fixture.h"
-#include "platform/espeak_speech.h"
-#include "platform/twips.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <poll.h>
 #include <vector>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
 
 namespace {
 
-// The median of the runs, in milliseconds; each run returns its own time.
-double median(int runs, const std::function<double()>& run) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i)
-        times.push_back(run());
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
-}
+// Drawing that stops for this long has finished the frame.
+constexpr qint64 kQuietMs = 1000;
+constexpr qint64 kGiveUpMs = 20000;
 
-double emptyWindow() {
-    QElapsedTimer timer;
-    timer.start();
-    QWidget window;
-    window.resize(Twips::toPixels(Form0::ClientWidth), Twips::toPixels(Form0::ClientHeight));
-    window.show();
-    Fixture::settle();
-    window.repaint();
-    return timer.nsecsElapsed() / 1e6;
-}
+struct Start {
+    double mappedMs = 0;
+    double paintedMs = 0;
+    long residentKb = 0;
+    int width = 0;
+    int height = 0;
+};
 
-QStringList programWindows() {
-    QStringList windows;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->inherits("MoxWindow"))
-            windows.append(QString::fromLatin1(window->metaObject()->className()));
-    }
-    windows.sort();
-    return windows;
-}
-
-const QByteArray kEmptyChild = "--empty-window";
-const QByteArray kProgramChild = "--program";
-
-long residentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
+long residentKilobytes(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray& line : status.readAll().split('\n')) {
@@ -70,148 +57,218 @@ long residentKilobytes() {
     return 0;
 }
 
-// The child's side: tells the parent when its window is on screen, then its memory 1.5 s later.
-int runChild(const QByteArray& kind, int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    auto report = [](const QByteArray& line) {
-        std::fputs(line.constData(), stdout);
-        std::fflush(stdout);
-    };
-    QWidget empty;
-    // The voice outlives the program that speaks with it.
-    std::unique_ptr<EspeakSpeech> voice;
-    std::unique_ptr<Fixture> fx;
-    QWidget* window = &empty;
-    if (kind == kProgramChild) {
-        voice = std::make_unique<EspeakSpeech>();
-        fx = std::make_unique<Fixture>();
-        // As the program prepares itself: its scale from the screen and the fonts it substitutes.
-        prepareApplication();
-        fx->voice = voice.get();
-        fx->writeFile(QStringLiteral("MOXABC.TXT"), "Apfel\r\n12\r\nBaum\r\n15\r\n");
-        fx->start();
-        window = &fx->main();
-    } else {
-        empty.resize(Twips::toPixels(Form0::ClientWidth), Twips::toPixels(Form0::ClientHeight));
-        empty.show();
+// Watches the whole screen: windows that appear, and every drawing on it.
+class Screen {
+public:
+    Screen() {
+        connection_ = xcb_connect(nullptr, nullptr);
+        if (xcb_connection_has_error(connection_))
+            return;
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        const xcb_query_extension_reply_t* damage =
+            xcb_get_extension_data(connection_, &xcb_damage_id);
+        if (!damage || !damage->present)
+            return;
+        damageEvent_ = damage->first_event + XCB_DAMAGE_NOTIFY;
+        std::free(xcb_damage_query_version_reply(
+            connection_, xcb_damage_query_version(connection_, 1, 1), nullptr));
+        const uint32_t events = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &events);
+        const xcb_damage_damage_t watch = xcb_generate_id(connection_);
+        xcb_damage_create(connection_, watch, root_, XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        xcb_flush(connection_);
+        usable_ = true;
     }
-    if (!QTest::qWaitForWindowExposed(window))
-        return 1;
-    report("mapped\n");
-    QTest::qWait(1500);
-    report("rss " + QByteArray::number(qlonglong(residentKilobytes())) + "\n");
-    if (fx) {
-        // The voice is loaded with the first words.
-        fx->app().speech().say(QStringLiteral("Apfel"));
-        QTest::qWait(1500);
-    }
-    report("spoken " + QByteArray::number(qlonglong(residentKilobytes())) + "\n");
-    return 0;
-}
+    ~Screen() { xcb_disconnect(connection_); }
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
 
-struct ChildRun {
-    double mappedMs = 0;
-    long residentKb = 0;
-    long spokenKb = 0;
+    bool usable() const { return usable_; }
+
+    // Starts the command and watches it until its first frame is whole, then ends it.
+    std::optional<Start> watch(const QString& program, const QStringList& arguments,
+                               const QProcessEnvironment& environment) {
+        drain();
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        QElapsedTimer clock;
+        clock.start();
+        child.start(program, arguments);
+        if (!child.waitForStarted())
+            return std::nullopt;
+        Start start;
+        qint64 lastDrawing = -1;
+        pollfd screen{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        while (clock.elapsed() < kGiveUpMs) {
+            const bool quiet = lastDrawing >= 0 && clock.elapsed() - lastDrawing >= kQuietMs;
+            if (quiet)
+                break;
+            while (xcb_generic_event_t* event = xcb_poll_for_event(connection_)) {
+                const int type = event->response_type & 0x7f;
+                const qint64 now = clock.nsecsElapsed();
+                if (type == XCB_MAP_NOTIFY && start.mappedMs == 0) {
+                    const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+                    if (!map->override_redirect) {
+                        start.mappedMs = now / 1e6;
+                        sizeOf(map->window, start);
+                    }
+                } else if (type == damageEvent_ && start.mappedMs > 0) {
+                    start.paintedMs = now / 1e6;
+                    lastDrawing = now / 1000000;
+                }
+                std::free(event);
+            }
+            if (xcb_connection_has_error(connection_))
+                return std::nullopt;
+            poll(&screen, 1, 10);
+        }
+        start.residentKb = residentKilobytes(child.processId());
+        child.terminate();
+        if (!child.waitForFinished(5000))
+            child.kill();
+        child.waitForFinished(5000);
+        if (start.paintedMs == 0)
+            return std::nullopt;
+        return start;
+    }
+
+private:
+    void drain() {
+        xcb_flush(connection_);
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection_))
+            std::free(event);
+    }
+
+    void sizeOf(xcb_window_t window, Start& start) {
+        xcb_get_geometry_reply_t* geometry =
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+        if (!geometry)
+            return;
+        start.width = geometry->width;
+        start.height = geometry->height;
+        std::free(geometry);
+    }
+
+    xcb_connection_t* connection_ = nullptr;
+    xcb_window_t root_ = 0;
+    int damageEvent_ = -1;
+    bool usable_ = false;
 };
 
-long numberAfter(const QByteArray& output, const QByteArray& name) {
-    const qsizetype at = output.indexOf(name + ' ');
-    return at < 0 ? 0 : output.mid(at + name.size() + 1).split('\n').first().toLong();
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values.at(values.size() / 2);
 }
 
-ChildRun runInProcess(const QByteArray& kind) {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer timer;
-    timer.start();
-    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kind)});
-    ChildRun run;
-    QByteArray output;
-    while (child.waitForReadyRead(10000)) {
-        output += child.readAllStandardOutput();
-        if (run.mappedMs == 0 && output.contains("mapped\n"))
-            run.mappedMs = timer.nsecsElapsed() / 1e6;
-        if (output.contains("spoken ") && output.endsWith('\n'))
-            break;
-    }
-    child.waitForFinished(10000);
-    run.residentKb = numberAfter(output, "rss");
-    run.spokenKb = numberAfter(output, "spoken");
-    return run;
-}
+struct Series {
+    const char* name;
+    std::vector<double> mapped, painted, resident;
 
-// Both kinds in turn, so that a busy machine weighs on both alike.
-bool compareProcesses(int runs) {
-    std::vector<double> emptyMs, programMs, emptyKb, programKb, spokenKb;
-    for (int i = 0; i < runs; ++i) {
-        const ChildRun empty = runInProcess(kEmptyChild);
-        const ChildRun program = runInProcess(kProgramChild);
-        emptyMs.push_back(empty.mappedMs);
-        programMs.push_back(program.mappedMs);
-        emptyKb.push_back(double(empty.residentKb));
-        programKb.push_back(double(program.residentKb));
-        spokenKb.push_back(double(program.spokenKb));
+    void add(const Start& start) {
+        mapped.push_back(start.mappedMs);
+        painted.push_back(start.paintedMs);
+        resident.push_back(start.residentKb / 1024.0);
     }
-    auto middle = [](std::vector<double> values) {
-        std::sort(values.begin(), values.end());
-        return values.at(values.size() / 2);
-    };
-    const double timeRatio = middle(programMs) / middle(emptyMs);
-    const double memoryRatio = middle(programKb) / middle(emptyKb);
-    std::printf("empty window on screen   %7.1f ms, %6.0f kB resident 1.5 s later\n",
-                middle(emptyMs), middle(emptyKb));
-    std::printf("program with its voice   %7.1f ms, %6.0f kB resident 1.5 s later\n",
-                middle(programMs), middle(programKb));
-    std::printf("ratio                    %7.2f (goal 1.1), %5.2f (goal 1.3), medians of %d\n",
-                timeRatio, memoryRatio, runs);
-    std::printf("after its first words               %6.0f kB resident, %4.2f times\n",
-                middle(spokenKb), middle(spokenKb) / middle(emptyKb));
-    return timeRatio <= 1.1 && memoryRatio <= 1.3;
+    void print() const {
+        std::printf("%-32s %8.1f %9.1f %9.1f\n", name, median(mapped), median(painted),
+                    median(resident));
+    }
+};
+
+// The windows that the program makes at start; only the main window and the dictionary.
+bool onlyTwoWindowsAtStart() {
+    Fixture fx;
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), "Apfel\r\n12\r\nBaum\r\n15\r\n");
+    fx.start();
+    QStringList windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("MoxWindow"))
+            windows.append(QString::fromLatin1(window->metaObject()->className()));
+    }
+    windows.sort();
+    std::printf("windows made at start-up         %s\n", qPrintable(windows.join(u' ')));
+    return windows == QStringList{QStringLiteral("Form0"), QStringLiteral("Form3")};
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && (argv[1] == kEmptyChild || argv[1] == kProgramChild))
-        return runChild(argv[1], argc, argv);
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+        std::fputs("bench_startup: needs an X screen, e.g. xvfb-run -s '-screen 0 1280x800x24' "
+                   "bench_startup\n",
+                   stderr);
+        return 2;
+    }
+    Screen screen;
+    if (!screen.usable()) {
+        std::fputs("bench_startup: the X server has no DAMAGE extension\n", stderr);
+        return 2;
+    }
     const QByteArray display = qgetenv("DISPLAY");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 30;
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const bool twoWindows = onlyTwoWindowsAtStart();
 
-    QStringList windowsAtStart;
-    auto program = [&] {
-        Fixture fx;
-        fx.writeFile(QStringLiteral("MOXABC.TXT"), "Apfel\r\n12\r\nBaum\r\n15\r\n");
-        QElapsedTimer timer;
-        timer.start();
-        fx.start();
-        fx.main().repaint();
-        const double time = timer.nsecsElapsed() / 1e6;
-        windowsAtStart = programWindows();
-        return time;
-    };
-    // The first of each pays for loading fonts, pictures and plugins: shown, but not in the
-    // median.
-    const double firstEmpty = emptyWindow();
-    const double firstStart = program();
-    const double empty = median(runs, emptyWindow);
-    const double start = median(runs, program);
-    std::printf("empty window shown       %7.2f ms first, %7.2f ms median of %d\n", firstEmpty,
-                empty, runs);
-    std::printf("program started          %7.2f ms first, %7.2f ms median of %d\n", firstStart,
-                start, runs);
-    std::printf("windows made at start-up   %s\n", qPrintable(windowsAtStart.join(u' ')));
-    // The children choose their platform from DISPLAY themselves.
-    qunsetenv("QT_QPA_PLATFORM");
-    if (!display.isEmpty())
-        qputenv("DISPLAY", display);
-    const bool withinGoals = compareProcesses(std::max(3, runs / 3));
-    return windowsAtStart == QStringList{QStringLiteral("Form0"), QStringLiteral("Form3")} &&
-                   withinGoals
-               ? 0
-               : 1;
+    // The program's own folders, new for this run: its first start makes them.
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("DISPLAY"), QString::fromLocal8Bit(display));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    for (const char* folder : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) {
+        const QString path = home.filePath(QString::fromLatin1(folder).toLower());
+        QDir().mkpath(path);
+        environment.insert(QString::fromLatin1(folder), path);
+    }
+    const QString runtime = home.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    // Another build of the program may be named, to compare it under the same load.
+    const QString program =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(MOXABC_PROGRAM);
+    const QString plain = QStringLiteral(PLAIN_WINDOW);
+
+    const std::optional<Start> firstStart = screen.watch(program, {}, environment);
+    if (!firstStart) {
+        std::fputs("bench_startup: the program showed no window\n", stderr);
+        return 2;
+    }
+    const QStringList size = {QString::number(firstStart->width),
+                              QString::number(firstStart->height)};
+    // Once each unmeasured, so that every series reads its files from the page cache.
+    screen.watch(plain, size, environment);
+    screen.watch(plain, QStringList{QStringLiteral("--empty")} + size, environment);
+
+    Series empty{"empty window", {}, {}, {}};
+    Series text{"caption, number and button", {}, {}, {}};
+    Series moxabc{"program", {}, {}, {}};
+    for (int round = 0; round < rounds; ++round) {
+        for (const auto& [series, command, arguments] :
+             {std::tuple(&moxabc, program, QStringList()), std::tuple(&text, plain, size),
+              std::tuple(&empty, plain, QStringList{QStringLiteral("--empty")} + size)}) {
+            if (const std::optional<Start> start = screen.watch(command, arguments, environment))
+                series->add(*start);
+        }
+    }
+    std::printf("window %d x %d; medians of %d fresh processes each\n", firstStart->width,
+                firstStart->height, rounds);
+    std::printf("%-32s %8s %9s %9s\n", "", "mapped", "painted", "resident");
+    std::printf("%-32s %8s %9s %9s\n", "", "ms", "ms", "MB");
+    std::printf("%-32s %8.1f %9.1f %9.1f\n", "program, first start ever", firstStart->mappedMs,
+                firstStart->paintedMs, firstStart->residentKb / 1024.0);
+    for (const Series* series : {&moxabc, &text, &empty})
+        series->print();
+    const double paintedRatio = median(moxabc.painted) / median(text.painted);
+    const double memoryRatio = median(moxabc.resident) / median(text.resident);
+    std::printf("program / caption window        painted %.2f (goal 1.25), resident %.2f (goal "
+                "1.3)\n",
+                paintedRatio, memoryRatio);
+    std::printf("program / empty window          painted %.2f, resident %.2f\n",
+                median(moxabc.painted) / median(empty.painted),
+                median(moxabc.resident) / median(empty.resident));
+    return twoWindows && paintedRatio <= 1.25 && memoryRatio <= 1.3 ? 0 : 1;
 }

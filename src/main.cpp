@@ -2,24 +2,30 @@
 #include "app/startup.h"
 #include "app/working_folder.h"
 #include "platform/dialogs.h"
-#include "platform/espeak_speech.h"
+#include "platform/loaded_voice.h"
+#include "platform/picture_cache.h"
 #include "platform/program_settings.h"
 #include "platform/random.h"
 #include "platform/screen_reader.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 
 #include <cstdio>
 
 namespace {
-// The sample files lie at the same place relative to the program in the installed tree and in
-// the build tree, so neither needs to know where the other is.
+// The sample files and the voice module lie at the same place relative to the program in the
+// installed tree and in the build tree, so neither needs to know where the other is.
 QString sampleFolder() {
     return QDir::cleanPath(QApplication::applicationDirPath() +
                            QStringLiteral("/" MOXABC_SAMPLE_FOLDER));
+}
+
+QString voiceModule() {
+    return QDir::cleanPath(QApplication::applicationDirPath() +
+                           QStringLiteral("/" MOXABC_VOICE_MODULE));
 }
 } // namespace
 
@@ -33,7 +39,11 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     prepareApplication();
     QApplication::setDesktopFileName(QStringLiteral(MOXABC_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/" MOXABC_APP_ID ".svg")));
+    // The pictures are drawn once and kept, so that later starts show them without drawing.
+    PictureCache::setFolder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                            QStringLiteral("/pictures"));
+    QApplication::setWindowIcon(
+        PictureCache::windowIcon(QStringLiteral(":/app/" MOXABC_APP_ID ".svg")));
     ProgramSettings settings;
     for (const QString& problem : settings.problems())
         std::fprintf(stderr, "moxabc: %s\n", problem.toLocal8Bit().constData());
@@ -43,7 +53,7 @@ int main(int argc, char* argv[]) {
     if (!WorkingFolder::enter(folder, sampleFolder(), dialogs))
         return 1;
     TimeSeededRandom random;
-    EspeakSpeech speech;
+    LoadedVoice speech(voiceModule());
     AccessibilityBusStatus screenReader;
     MoxApp app(dialogs, random, QDir::current(), settings);
     app.setSpeech(speech);

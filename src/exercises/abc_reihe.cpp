@@ -1,10 +1,10 @@
 #include "exercises/abc_reihe.h"
 
 #include "app/mox_app.h"
-#include "platform/accessibility.h"
 #include "platform/click_guard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/finger_drag.h"
 #include "platform/palette.h"
 #include "platform/random.h"
 #include "platform/speech.h"
@@ -16,7 +16,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTouchEvent>
 
 #include <algorithm>
 
@@ -92,9 +91,11 @@ LetterTile::LetterTile(const QString& letter, QWidget* parent)
     setFont(letterFont());
     setAlignment(Qt::AlignCenter);
     setCursor(Qt::OpenHandCursor);
-    setAttribute(Qt::WA_AcceptTouchEvents);
     setAccessibleDescription(QStringLiteral("Buchstabe, Leertaste legt ihn ins Loch"));
     setLetter(letter);
+    auto* finger = new FingerDrag(this, [this] { return !text().isEmpty(); });
+    connect(finger, &FingerDrag::pickedUp, this, &LetterTile::pickedUp);
+    connect(finger, &FingerDrag::dropped, this, &LetterTile::droppedByFinger);
     // A press only picks the tile up; only the drop on the hole counts. So a child who clicks a
     // tile and at once presses it again to drag it, drags it.
     ClickGuard::allowDoubleClick(this);
@@ -135,48 +136,6 @@ void LetterTile::paintEvent(QPaintEvent*) {
     painter.setPen(Colors::DarkBlue);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter, text());
-}
-
-bool LetterTile::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-        followFinger(static_cast<QTouchEvent*>(event));
-        return true;
-    default:
-        return QLabel::event(event);
-    }
-}
-
-void LetterTile::followFinger(QTouchEvent* event) {
-    if (event->type() == QEvent::TouchBegin && finger_ < 0 && !text().isEmpty() &&
-        !event->points().isEmpty()) {
-        const QEventPoint& touch = event->points().first();
-        finger_ = touch.id();
-        grip_ = touch.position();
-        fingerImage_ = new QLabel(window());
-        fingerImage_->setPixmap(grab());
-        fingerImage_->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Accessibility::markDecorative(fingerImage_);
-        emit pickedUp();
-    }
-    const auto touch = std::ranges::find_if(
-        event->points(), [this](const QEventPoint& point) { return point.id() == finger_; });
-    if (finger_ < 0 || touch == event->points().end())
-        return;
-    const QPoint topLeft = window()->mapFromGlobal(touch->globalPosition() - grip_).toPoint();
-    fingerImage_->setGeometry(QRect(topLeft, size()));
-    fingerImage_->show();
-    fingerImage_->raise();
-    if (touch->state() != QEventPoint::Released && event->type() != QEvent::TouchCancel)
-        return;
-    delete fingerImage_;
-    fingerImage_ = nullptr;
-    finger_ = -1;
-    if (event->type() != QEvent::TouchCancel)
-        emit droppedByFinger(touch->globalPosition());
 }
 
 void LetterTile::mousePressEvent(QMouseEvent* event) {

@@ -8,7 +8,6 @@
 
 class MoxApp;
 class PictureButton;
-class QTouchEvent;
 
 // A letter tile. Pressing the mouse on it picks its letter up at once and drags it, with the
 // tile's picture under the pointer; an empty tile has nothing to pick up. A finger drags it the
@@ -31,22 +30,11 @@ signals:
     void droppedByFinger(QPointF globalPosition);
 
 protected:
-    // A finger's drag is the tile's own, not the system's drag and drop, which follows the mouse
-    // pointer and, depending on the window system, not a finger.
-    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     // A tile whose letter has gone into the hole shows only a faint outline.
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    void followFinger(QTouchEvent* event);
-
-    // The tile's picture under the finger while it drags, and that finger.
-    QLabel* fingerImage_ = nullptr;
-    int finger_ = -1;
-    QPointF grip_;
 };
 
 // The hole's text. It takes dropped tiles and shows the collected letters as large as they

@@ -81,8 +81,10 @@ void MemoryCard::setFound(bool found) {
 
 void MemoryCard::updateName() {
     const QString letter = caption_.trimmed();
+    // A found card keeps its letter, so that a child who listens knows which pair is gone.
     if (found_)
-        setAccessibleName(QStringLiteral("gefunden"));
+        setAccessibleName(letter.isEmpty() ? QStringLiteral("gefunden")
+                                           : letter + QStringLiteral(", gefunden"));
     else if (letter.isEmpty())
         setAccessibleName(QStringLiteral("verdeckt"));
     else

@@ -13,7 +13,7 @@ class QLabel;
 // A card of the memory game. Its caption is empty while it lies face down, and a line break
 // followed by its letter while it lies face up. A found card turns white and keeps its caption,
 // so its letter no longer shows. As a button it takes the keyboard focus, Space, Enter and
-// Return turn it, and screen readers hear its letter, "verdeckt" or "gefunden".
+// Return turn it, and screen readers hear its letter, "verdeckt" or its letter and "gefunden".
 class MemoryCard : public QAbstractButton {
     Q_OBJECT
 public:

@@ -4,6 +4,7 @@
 #include "platform/collation.h"
 #include "platform/focus_ring.h"
 #include "platform/palette.h"
+#include "platform/picture_cache.h"
 #include "platform/safe_file.h"
 #include "platform/twips.h"
 
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollBar>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -101,7 +101,6 @@ PictureButton::PictureButton(const QString& iconPath, const QString& name, const
                              QWidget* parent)
     : QAbstractButton(parent)
     , iconPath_(iconPath)
-    , renderer_(new QSvgRenderer(iconPath, this))
     , background_(background) {
     setAccessibleName(name);
     setToolTip(name);
@@ -114,7 +113,6 @@ void PictureButton::setIconPath(const QString& iconPath) {
     if (iconPath == iconPath_)
         return;
     iconPath_ = iconPath;
-    renderer_->load(iconPath);
     update();
 }
 
@@ -138,7 +136,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (!isEnabled())
         painter.setOpacity(0.35);
     const qreal margin = tile.width() * 0.1;
-    renderer_->render(&painter, tile.adjusted(margin, margin, -margin, -margin));
+    const QRect icon = tile.adjusted(margin, margin, -margin, -margin).toAlignedRect();
+    const qreal ratio = devicePixelRatioF();
+    painter.drawPixmap(icon, PictureCache::picture(iconPath_, icon.size() * ratio, ratio));
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event) {
@@ -266,21 +266,16 @@ QString FileList::selectedPath() const {
 
 SvgPicture::SvgPicture(const QString& path, QWidget* parent)
     : QWidget(parent)
-    , renderer_(new QSvgRenderer(path, this)) {
+    , path_(path) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     Accessibility::markDecorative(this);
 }
 
 void SvgPicture::paintEvent(QPaintEvent*) {
-    QSizeF picture = renderer_->defaultSize();
-    if (picture.isEmpty())
-        return;
-    picture.scale(size(), Qt::KeepAspectRatio);
-    const QRectF area((width() - picture.width()) / 2, (height() - picture.height()) / 2,
-                      picture.width(), picture.height());
+    const qreal ratio = devicePixelRatioF();
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer_->render(&painter, area);
+    painter.drawPixmap(
+        rect(), PictureCache::picture(path_, size() * ratio, ratio, PictureCache::Fit::KeepAspect));
 }
 
 PictureButton* addCaptionedPicture(QWidget* window, const QString& iconName, const QString& name,

@@ -12,7 +12,6 @@
 
 class QKeyEvent;
 class QScrollBar;
-class QSvgRenderer;
 
 // The letter A … Z of a key typed as a letter, in either case; nothing for any other key, for
 // the repeats of a key held down (only its first press counts) or for a shortcut with Ctrl, Alt
@@ -72,7 +71,6 @@ protected:
 
 private:
     QString iconPath_;
-    QSvgRenderer* renderer_;
     QColor background_;
 };
 
@@ -142,7 +140,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer* renderer_;
+    QString path_;
 };
 
 // The left column of an exercise window: a picture button (left 360, 495 × 495 twips) with its

@@ -30,13 +30,17 @@ SheetPreview::SheetPreview(QList<PrintJob> sheets, const Printer& printer, QWidg
         choice_->addItem(sheet.title());
     choice_->setObjectName(QStringLiteral("Blatt"));
     choice_->setAccessibleName(QStringLiteral("Blatt"));
-    // First in the tool bar, where no narrow window can push it out of sight.
+    // First in the tool bar, where no narrow window can push it out of sight: the sheet, and
+    // printing it (Qt puts that last, behind the tool bar's overflow on a small screen).
     if (auto* tools = dialog_->findChild<QToolBar*>(); tools && !tools->actions().isEmpty()) {
         QAction* first = tools->actions().constFirst();
+        QAction* print = tools->actions().constLast();
         auto* label = new QLabel(QStringLiteral(" Blatt: "), tools);
         label->setBuddy(choice_);
         tools->insertWidget(first, label);
         tools->insertWidget(first, choice_);
+        print->setObjectName(QStringLiteral("Drucken"));
+        tools->insertAction(first, print);
         tools->insertSeparator(first);
         // Icons as large as the program's scale makes the text.
         const int icon = Twips::toPixels(360);
@@ -54,6 +58,16 @@ SheetPreview::SheetPreview(QList<PrintJob> sheets, const Printer& printer, QWidg
 }
 
 SheetPreview::~SheetPreview() = default;
+
+SheetPreview::Outcome SheetPreview::exec() {
+    // The preview closes as accepted only once it has printed.
+    if (dialog_->exec() != QDialog::Accepted)
+        return {};
+    Outcome outcome{true, shown_, {}};
+    if (printer_->outputFormat() == QPrinter::PdfFormat)
+        outcome.pdfFile = QFileInfo(printer_->outputFileName()).absoluteFilePath();
+    return outcome;
+}
 
 void SheetPreview::showSheet(int index) {
     if (index < 0 || index >= sheets_.size())

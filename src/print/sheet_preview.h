@@ -25,6 +25,15 @@ public:
 
     QPrintPreviewDialog& dialog() { return *dialog_; }
 
+    // What became of the preview once it is closed.
+    struct Outcome {
+        bool printed = false;
+        int sheet = 0;   // the sheet printed: 0 the worksheet, 1 its solution
+        QString pdfFile; // the file it was printed into, when it went to a file
+    };
+    // Shows the preview until the teacher closes it or prints from it.
+    Outcome exec();
+
 private:
     void showSheet(int index);
     void paintSheet(QPrinter* printer) const;

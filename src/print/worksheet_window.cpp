@@ -8,6 +8,7 @@
 #include "platform/printer.h"
 #include "platform/twips.h"
 #include "platform/write_access.h"
+#include "print/heading_label.h"
 #include "print/sheet_preview.h"
 #include "print/worksheets.h"
 
@@ -20,6 +21,12 @@
 
 namespace {
 const QString kPrintTitle = QStringLiteral("D r u c k e n");
+
+QString fileAndFolder(const QString& path) {
+    const QFileInfo file(path);
+    return QStringLiteral("Datei ") + file.fileName() + QStringLiteral("\rim Ordner ") +
+           QDir::toNativeSeparators(file.absolutePath()) + u'\r';
+}
 } // namespace
 
 Form8::Form8(MoxApp& app)
@@ -54,9 +61,7 @@ Form8::Form8(MoxApp& app)
     Befehl6 = button(QStringLiteral("Blatteintrag"), 3360, &Form8::Befehl6_Click);
     Befehl7 = button(QStringLiteral("Vorschau"), 4680, &Form8::Befehl7_Click);
 
-    Bezeichnung3 = new QLabel(QStringLiteral("W o r t b e d e u t u n g"), this);
-    Bezeichnung3->setTextFormat(Qt::PlainText);
-    Bezeichnung3->setWordWrap(true);
+    Bezeichnung3 = new HeadingLabel(QStringLiteral("W o r t b e d e u t u n g"), this);
     Bezeichnung3->setAlignment(Qt::AlignCenter);
     Bezeichnung3->setStyleSheet(QStringLiteral("background: %1; border: 1px solid rgb(200,170,80);")
                                     .arg(Colors::LightYellow.name()));
@@ -183,15 +188,26 @@ void Form8::Befehl7_Click() {
     SheetPreview preview({Worksheets::worksheet(heading, chosen),
                           Worksheets::solutionSheet(heading, chosen, Worksheets::abcOrder(chosen))},
                          app_.printer(), this);
-    preview.dialog().exec();
+    const SheetPreview::Outcome outcome = preview.exec();
+    if (outcome.pdfFile.isEmpty())
+        return;
+    const QString sheet = outcome.sheet == 0 ? QStringLiteral("Das Arbeitsblatt")
+                                             : QStringLiteral("Das Lösungsblatt");
+    if (QFileInfo(outcome.pdfFile).size() > 0)
+        app_.dialogs().msgBox(sheet + QStringLiteral(" steht jetzt in der ") +
+                                  fileAndFolder(outcome.pdfFile),
+                              MsgBox::OkOnly, kPrintTitle);
+    else
+        app_.dialogs().msgBox(sheet + QStringLiteral(" konnte nicht als ") +
+                                  fileAndFolder(outcome.pdfFile) +
+                                  QStringLiteral("gespeichert werden.\r"),
+                              MsgBox::OkOnly, kPrintTitle);
 }
 
 void Form8::print(const PrintJob& job, const QString& sheet) {
     const PrintOutcome outcome = app_.printer().print(job);
     const QFileInfo file(outcome.filePath);
-    const QString where = QStringLiteral("Datei ") + file.fileName() +
-                          QStringLiteral("\rim Ordner ") +
-                          QDir::toNativeSeparators(file.absolutePath()) + u'\r';
+    const QString where = fileAndFolder(outcome.filePath);
     switch (outcome.result) {
     case PrintOutcome::Result::Printed:
         return;

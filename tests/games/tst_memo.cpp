@@ -82,8 +82,9 @@ QStringList expectedNames(const memo& game, const Roles& roles, const QStringLis
     QStringList names(memo::CardCount, QStringLiteral("verdeckt"));
     for (const QString& role : faceUp)
         names[roles[role] - 1] = layoutOf(game).at(roles[role] - 1);
+    // A found card is named by its letter, which it keeps, and as found.
     for (const QString& role : found)
-        names[roles[role] - 1] = QStringLiteral("gefunden");
+        names[roles[role] - 1] = layoutOf(game).at(roles[role] - 1) + QStringLiteral(", gefunden");
     return names;
 }
 
@@ -369,7 +370,8 @@ void MemoTest::keyboardOnly() {
 
     QVERIFY(game.Bezeichnung(18)->isFound());
     QVERIFY(game.Bezeichnung(partner)->isFound());
-    QCOMPARE(game.Bezeichnung(partner)->accessibleName(), QStringLiteral("gefunden"));
+    QCOMPARE(game.Bezeichnung(partner)->accessibleName(),
+             layoutOf(game).at(partner - 1) + QStringLiteral(", gefunden"));
     VERIFY_DIALOGS(fx);
 }
 

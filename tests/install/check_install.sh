@@ -30,6 +30,9 @@ for file in bin/moxabc share/moxabc/sample/MOXABC.INI share/moxabc/sample/MOXABC
     [ -s "$prefix/$file" ] || fail "$file is missing"
 done
 [ -x "$prefix/bin/moxabc" ] || fail "bin/moxabc is not executable"
+# The voice, which the program loads when it first speaks.
+compgen -G "$prefix/lib*/moxabc/moxabc-voice.so" >/dev/null ||
+    compgen -G "$prefix/lib/*/moxabc/moxabc-voice.so" >/dev/null || fail "the voice module is missing"
 
 # The pieces name each other and the version.
 entry() { sed -n "s/^$1=//p" "$prefix/$desktop"; }

@@ -1,11 +1,13 @@
 #include "exercises/word_list.h"
 #include "fixture.h"
 #include "platform/printer.h"
+#include "print/heading_label.h"
 #include "print/worksheet_window.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -13,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QToolBar>
 
 namespace {
 
@@ -83,6 +86,8 @@ private slots:
     void exampleSheets();
     void identicalEntriesGetBothRanks();
     void sixtyEntriesOnSeveralPages();
+    void previewPrintsToFile_data();
+    void previewPrintsToFile();
     void withoutPrinterWritesFile_data();
     void withoutPrinterWritesFile();
 };
@@ -149,15 +154,21 @@ void WorksheetsTest::choosingEntries() {
 void WorksheetsTest::headingEntry_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("heading");
+    // How many lines the label shows it in; 0 for as many as it takes.
+    QTest::addColumn<int>("lines");
     QTest::newRow("new heading") << "Erklärung"
-                                 << "Erklärung";
+                                 << "Erklärung" << 1;
     QTest::newRow("cancel keeps it") << ""
-                                     << "W o r t b e d e u t u n g";
+                                     << "W o r t b e d e u t u n g" << 1;
+    QTest::newRow("long heading, broken between words")
+        << "Suche jedes Wort im Wörterbuch und schreibe die Seite auf"
+        << "Suche jedes Wort im Wörterbuch und schreibe die Seite auf" << 0;
 }
 
 void WorksheetsTest::headingEntry() {
     QFETCH(QString, typed);
     QFETCH(QString, heading);
+    QFETCH(int, lines);
     Fixture fx;
     fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
     fx.start();
@@ -166,6 +177,11 @@ void WorksheetsTest::headingEntry() {
                            QStringLiteral("W o r t b e d e u t u n g"), typed);
     Fixture::click(form.Befehl6);
     QCOMPARE(form.Bezeichnung3->text(), heading);
+    // No word is broken, a spelt-out word neither; it shows with narrow blanks.
+    QStringList shown = dynamic_cast<HeadingLabel&>(*form.Bezeichnung3).lines();
+    if (lines > 0)
+        QCOMPARE(shown.size(), lines);
+    QCOMPARE(shown.join(u' ').replace(QChar(0x202F), u' '), heading);
     // The heading outlasts leaving and reopening.
     Fixture::click(form.Befehl1);
     openPrinting(fx);
@@ -323,6 +339,54 @@ void WorksheetsTest::sixtyEntriesOnSeveralPages() {
     });
     Fixture::click(form.Befehl7);
     QCOMPARE(sheetsShown, (QStringList{"ABC-Arbeitsblatt", "ABC-Lösungsblatt"}));
+    VERIFY_DIALOGS(fx);
+}
+
+void WorksheetsTest::previewPrintsToFile_data() {
+    QTest::addColumn<int>("sheet");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("worksheet") << 0
+                               << "Das Arbeitsblatt steht jetzt in der Datei "
+                                  "ABC-Arbeitsblatt.pdf\rim Ordner %1\r";
+    QTest::newRow("solution") << 1
+                              << "Das Lösungsblatt steht jetzt in der Datei "
+                                 "ABC-Loesungsblatt.pdf\rim Ordner %1\r";
+}
+
+// The print button stays in sight, and printing into a file says where the file went.
+void WorksheetsTest::previewPrintsToFile() {
+    QFETCH(int, sheet);
+    QFETCH(QString, message);
+    Fixture fx;
+    fx.writeFile(QStringLiteral("MOXABC.TXT"), wordListBytes(kExample));
+    fx.start();
+    Form8& form = openPrinting(fx);
+    Fixture::click(form.Befehl4);
+    const QString file = fx.printer.filePath(sheet == 0 ? kWorksheetFile : kSolutionFile);
+    fx.dialogs.expectMessage(message.arg(QDir::toNativeSeparators(QFileInfo(file).absolutePath())),
+                             kPrintTitle, MsgBox::OkOnly);
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        QVERIFY(preview);
+        auto close = qScopeGuard([preview] { preview->reject(); });
+        preview->findChild<QComboBox*>(QStringLiteral("Blatt"))->setCurrentIndex(sheet);
+        auto* print = preview->findChild<QAction*>(QStringLiteral("Drucken"));
+        QVERIFY(print);
+        auto* tools = preview->findChild<QToolBar*>();
+        QWidget* button = tools->widgetForAction(print);
+        QVERIFY(button && button->isVisible());
+        QVERIFY(tools->rect().contains(button->geometry()));
+        // Qt asks for the printer first; its choice stands: the file of the sheet.
+        QTimer::singleShot(0, [] {
+            auto* printer = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(printer);
+            printer->accept();
+        });
+        close.dismiss();
+        print->trigger();
+    });
+    Fixture::click(form.Befehl7);
+    QVERIFY(QFileInfo(file).size() > 0);
     VERIFY_DIALOGS(fx);
 }
 
