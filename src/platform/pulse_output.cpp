@@ -17,7 +17,7 @@ constexpr pa_usec_t kAheadMicroseconds = 250'000;
 constexpr pa_usec_t kStartMicroseconds = 40'000;
 
 // QT_LOGGING_RULES="moxabc.voice.debug=true" shows how the server buffers the voice and every
-// time it ran dry in the middle of a text.
+// time it ran dry before the end of a text.
 Q_LOGGING_CATEGORY(voiceLog, "moxabc.voice", QtWarningMsg)
 
 void forget(pa_operation* operation) {
@@ -242,7 +242,8 @@ void PulseOutput::underflow(pa_stream* stream, void* output) {
     const auto* self = static_cast<PulseOutput*>(output);
     if (self->finished_ && self->queue_.isEmpty())
         return;
-    qCDebug(voiceLog) << "ran dry in the middle of a text, ms still queued:"
+    qCDebug(voiceLog) << "ran dry before the end of a text (or as new words replaced it), ms "
+                         "still queued:"
                       << milliseconds(size_t(self->queue_.size() - self->head_),
                                       pa_stream_get_sample_spec(stream));
 }
