@@ -25,8 +25,8 @@ void forget(pa_operation* operation) {
         pa_operation_unref(operation);
 }
 
-double milliseconds(size_t bytes, const pa_sample_spec* spec) {
-    return double(pa_bytes_to_usec(bytes, spec)) / 1000.0;
+double milliseconds(size_t bytes, const pa_sample_spec* format) {
+    return double(pa_bytes_to_usec(bytes, format)) / 1000.0;
 }
 
 } // namespace
@@ -138,8 +138,8 @@ void PulseOutput::stopped() {
 }
 
 void PulseOutput::openStream() {
-    const pa_sample_spec spec{PA_SAMPLE_S16NE, uint32_t(sampleRate_), 1};
-    stream_ = pa_stream_new(context_, "Vorlesen", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_S16NE, uint32_t(sampleRate_), 1};
+    stream_ = pa_stream_new(context_, "Vorlesen", &format, nullptr);
     if (!stream_)
         return;
     pa_stream_set_state_callback(stream_, &PulseOutput::streamChanged, this);
@@ -147,8 +147,8 @@ void PulseOutput::openStream() {
     pa_stream_set_underflow_callback(stream_, &PulseOutput::underflow, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
-    buffer.tlength = uint32_t(pa_usec_to_bytes(kAheadMicroseconds, &spec));
-    buffer.prebuf = uint32_t(pa_usec_to_bytes(kStartMicroseconds, &spec));
+    buffer.tlength = uint32_t(pa_usec_to_bytes(kAheadMicroseconds, &format));
+    buffer.prebuf = uint32_t(pa_usec_to_bytes(kStartMicroseconds, &format));
     buffer.minreq = uint32_t(-1);
     buffer.fragsize = uint32_t(-1);
     if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) <
@@ -222,10 +222,10 @@ void PulseOutput::streamChanged(pa_stream* stream, void* output) {
     if (state == PA_STREAM_READY) {
         if (voiceLog().isDebugEnabled()) {
             const pa_buffer_attr* buffer = pa_stream_get_buffer_attr(stream);
-            const pa_sample_spec* spec = pa_stream_get_sample_spec(stream);
-            qCDebug(voiceLog) << "stream ready, ms ahead:" << milliseconds(buffer->tlength, spec)
-                              << "start at:" << milliseconds(buffer->prebuf, spec)
-                              << "least request:" << milliseconds(buffer->minreq, spec);
+            const pa_sample_spec* format = pa_stream_get_sample_spec(stream);
+            qCDebug(voiceLog) << "stream ready, ms ahead:" << milliseconds(buffer->tlength, format)
+                              << "start at:" << milliseconds(buffer->prebuf, format)
+                              << "least request:" << milliseconds(buffer->minreq, format);
         }
         self->pump();
     } else if (state == PA_STREAM_FAILED) {
