@@ -6,11 +6,11 @@ set -euo pipefail
 # desktop-file-utils and appstream check the installed menu entry and software-centre data;
 # poppler-utils: the print tests read the printed sheets back with pdftotext;
 # qt6-translations-l10n: Qt's own print and preview dialogs in German. The voice: espeak-ng's
-# library with its German data, played through Qt Multimedia; pulseaudio and pulseaudio-utils
-# give the sound test an audio server with a silent output to record. libxcb-damage0-dev: the
-# start-up benchmark watches the X screen's drawing.
+# library with its German data, played through PulseAudio's client library (libpulse-dev);
+# pulseaudio and pulseaudio-utils give the sound tests audio servers with a silent output to
+# record. libxcb-damage0-dev: the start-up benchmark watches the X screen's drawing.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-          qt6-multimedia-dev libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
+          libpulse-dev libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
           fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream poppler-utils
           qt6-translations-l10n libxcb-damage0-dev "$@")
 

@@ -29,28 +29,30 @@ int receive(short* samples, int count, espeak_EVENT* events) {
     return 0;
 }
 
-} // namespace
-
-EspeakVoice::~EspeakVoice() {
-    if (loaded_)
-        espeak_ng_Terminate();
+// The library's data is read once for the whole process and kept to its end: the library cannot
+// be set up again once ended (a second espeak_ng_Terminate() waits for ever).
+bool libraryReady() {
+    static const bool ready = [] {
+        espeak_ng_InitializePath(nullptr);
+        espeak_ng_ERROR_CONTEXT context = nullptr;
+        if (espeak_ng_Initialize(&context) == ENS_OK)
+            return true;
+        espeak_ng_ClearErrorContext(&context);
+        return false;
+    }();
+    return ready;
 }
+
+} // namespace
 
 bool EspeakVoice::load() {
     if (loaded_)
         return true;
-    espeak_ng_InitializePath(nullptr);
-    espeak_ng_ERROR_CONTEXT context = nullptr;
-    if (espeak_ng_Initialize(&context) != ENS_OK) {
-        espeak_ng_ClearErrorContext(&context);
-        return false;
-    }
-    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, kPieceMilliseconds, nullptr) !=
+    if (!libraryReady() ||
+        espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, kPieceMilliseconds, nullptr) !=
             ENS_OK ||
-        espeak_ng_SetVoiceByName("de") != ENS_OK) {
-        espeak_ng_Terminate();
+        espeak_ng_SetVoiceByName("de") != ENS_OK)
         return false;
-    }
     espeak_SetSynthCallback(receive);
     espeak_SetParameter(espeakRATE, kRate, 0);
     sampleRate_ = espeak_ng_GetSampleRate();

@@ -5,14 +5,14 @@
 #include <functional>
 
 // The German voice of espeak-ng, in this process: turns a text into 16-bit mono samples. The
-// library keeps one state for the whole process, so one voice is used from one thread at a time.
+// library keeps one state for the whole process, so one voice is used from one thread at a time,
+// and what it loaded stays loaded until the process ends.
 class EspeakVoice {
 public:
     // Receives each piece of sound as it is made; returning false stops the rest.
     using Sink = std::function<bool(const qint16* samples, int count)>;
 
     EspeakVoice() = default;
-    ~EspeakVoice();
     EspeakVoice(const EspeakVoice&) = delete;
     EspeakVoice& operator=(const EspeakVoice&) = delete;
 

@@ -8,7 +8,7 @@
 
 class LoadableVoice;
 
-// The program's voice, kept in a module of its own: espeak-ng, Qt Multimedia and the audio
+// The program's voice, kept in a module of its own: espeak-ng, PulseAudio's client and the audio
 // libraries under them take longer to load than the main window to draw, and memory, so they
 // are loaded the first time something is said. Without the module the program stays silent.
 class LoadedVoice final : public Speech {

@@ -1,4 +1,4 @@
-// The voice module: espeak-ng's voice played through Qt Multimedia, with every library they
+// The voice module: espeak-ng's voice played through PulseAudio's client, with every library they
 // bring, loaded by the program only when it first has something to say.
 #include "platform/espeak_speech.h"
 #include "platform/loadable_voice.h"
