@@ -12,6 +12,7 @@ MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir,
     , random_(random)
     , workDir_(workDir)
     , settings_(settings)
+    , readingHelp_(settings, workDir)
     , systemPrinter_(std::make_unique<SystemPrinter>(workDir))
     , printer_(systemPrinter_.get()) {}
 

@@ -7,6 +7,7 @@
 #include "platform/speech.h"
 #include "platform/spoken_dialogs.h"
 #include "platform/window.h"
+#include "syllables/reading_help.h"
 
 #include <QDir>
 #include <QObject>
@@ -37,6 +38,8 @@ public:
     const QDir& workDir() const { return workDir_; }
     SharedTexts& shared() { return shared_; }
     ProgramSettings& settings() { return settings_; }
+    // Coloured syllables and the reading font, for the words a child reads.
+    ReadingHelp& readingHelp() { return readingHelp_; }
     // The default printer of the system unless another was put in its place.
     Printer& printer() const { return *printer_; }
     void setPrinter(Printer& printer) { printer_ = &printer; }
@@ -91,6 +94,7 @@ private:
     QDir workDir_;
     SharedTexts shared_;
     ProgramSettings& settings_;
+    ReadingHelp readingHelp_;
     std::unique_ptr<Printer> systemPrinter_;
     Printer* printer_;
     std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;

@@ -10,6 +10,7 @@
 #include "platform/write_access.h"
 #include "print/sheet_preview.h"
 #include "print/worksheets.h"
+#include "syllables/reading_help_switches.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -20,6 +21,11 @@
 
 namespace {
 const QString kPrintTitle = QStringLiteral("D r u c k e n");
+
+// The sheets show the words as the windows do.
+Worksheets::Look sheetLook(const ReadingHelp& help) {
+    return {help.readingFontOn(), help.syllablesOn() ? &help.syllables() : nullptr};
+}
 } // namespace
 
 Form8::Form8(MoxApp& app)
@@ -67,6 +73,8 @@ Form8::Form8(MoxApp& app)
     place(Bezeichnung1, 240, 4560, 1815, 255);
     Bezeichnung2 = new QLabel(this);
     place(Bezeichnung2, 2160, 4560, 1935, 255);
+
+    new ReadingHelpSwitches(app_.readingHelp(), this, 240, 4920);
 }
 
 void Form8::Form_Load() {
@@ -154,8 +162,9 @@ bool Form8::confirmPrinting(const QString& question) {
 void Form8::Befehl2_Click() {
     if (!confirmPrinting(QStringLiteral("ABC-Arbeitsblatt jetzt ausdrucken?\r")))
         return;
-    print(Worksheets::worksheet(Bezeichnung3->text(), chosenEntries()),
-          QStringLiteral("Das Arbeitsblatt"));
+    print(
+        Worksheets::worksheet(Bezeichnung3->text(), chosenEntries(), sheetLook(app_.readingHelp())),
+        QStringLiteral("Das Arbeitsblatt"));
 }
 
 void Form8::Befehl5_Click() {
@@ -165,7 +174,8 @@ void Form8::Befehl5_Click() {
     const QStringList sorted = Worksheets::abcOrder(chosen);
     Liste2->clear();
     Liste2->addItems(sorted);
-    print(Worksheets::solutionSheet(Bezeichnung3->text(), chosen, sorted),
+    print(Worksheets::solutionSheet(Bezeichnung3->text(), chosen, sorted,
+                                    sheetLook(app_.readingHelp())),
           QStringLiteral("Das Lösungsblatt"));
 }
 
@@ -174,9 +184,11 @@ void Form8::Befehl7_Click() {
         return;
     const QList<WordEntry> chosen = chosenEntries();
     const QString heading = Bezeichnung3->text();
-    SheetPreview preview({Worksheets::worksheet(heading, chosen),
-                          Worksheets::solutionSheet(heading, chosen, Worksheets::abcOrder(chosen))},
-                         app_.printer(), this);
+    const Worksheets::Look look = sheetLook(app_.readingHelp());
+    SheetPreview preview(
+        {Worksheets::worksheet(heading, chosen, look),
+         Worksheets::solutionSheet(heading, chosen, Worksheets::abcOrder(chosen), look)},
+        app_.printer(), this);
     preview.dialog().exec();
 }
 
