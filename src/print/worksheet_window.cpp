@@ -10,6 +10,7 @@
 #include "platform/write_access.h"
 #include "print/sheet_preview.h"
 #include "print/worksheets.h"
+#include "syllables/reading_help.h"
 #include "syllables/reading_help_switches.h"
 
 #include <QFileInfo>

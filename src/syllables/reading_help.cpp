@@ -16,6 +16,8 @@ ReadingHelp::ReadingHelp(ProgramSettings& settings, const QDir& folder, QString 
     , folder_(folder)
     , patternFile_(std::move(patternFile)) {
     font_.apply(readingFontOn());
+    if (syllablesOn())
+        Syllables::preload(patternFile_);
 }
 
 ReadingHelp::~ReadingHelp() = default;
@@ -30,6 +32,8 @@ bool ReadingHelp::readingFontOn() const {
 
 bool ReadingHelp::setSyllablesOn(bool on) {
     const bool stored = settings_.setReadingHelpOn(ProgramSettings::ReadingHelp::Syllables, on);
+    if (on)
+        Syllables::preload(patternFile_);
     emit changed();
     return stored;
 }
@@ -65,17 +69,6 @@ const Syllables& ReadingHelp::syllables() const {
         correctionsSize_ = size;
     }
     return *syllables_;
-}
-
-bool ReadingHelp::saveCorrections(const QStringList& splits) {
-    const QString text = splits.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    // Windows-1252 like the word lists, unless a letter has no place there.
-    const std::optional<QByteArray> bytes = encodeTextFile(text, TextEncoding::Windows1252);
-    const bool saved = writeFileAtomically(
-        correctionsPath(), bytes ? *bytes : *encodeTextFile(text, TextEncoding::Utf8WithMark));
-    correctionsSize_ = -2;
-    emit changed();
-    return saved;
 }
 
 QString ReadingHelp::spokenWord(const QString& word) const {

@@ -39,8 +39,6 @@ public:
     QString correctionsPath() const { return folder_.filePath(kCorrectionsFile); }
     // The teacher's splits as the file holds them ("A-mei-se"), one a line.
     QStringList corrections() const;
-    // Replaces the file in one step; false when it could not be written.
-    bool saveCorrections(const QStringList& splits);
 
     // What "Nochmal hören" says for a word: with the syllables on, the word whole, a short
     // pause, and then the word once more syllable by syllable; else the word.
@@ -51,7 +49,7 @@ public:
     void colourSyllables(QLabel* label);
 
 signals:
-    // A switch or the teacher's splits changed: what shows words draws them anew.
+    // A switch changed: what shows words draws them anew.
     void changed();
 
 private:

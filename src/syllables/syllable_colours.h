@@ -16,7 +16,7 @@ class QPainter;
 // the windows and on paper.
 namespace SyllableColours {
 
-inline const QColor kFirst(0, 64, 160);
+inline const QColor kFirst(0, 60, 170);
 inline const QColor kSecond(168, 64, 0);
 
 // The colour of a piece: what stands between words takes the first.

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <hyphen.h>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -55,19 +57,35 @@ QString Syllables::defaultPatternFile() {
     return QStringLiteral("/usr/share/hyphen/hyph_de_DE.dic");
 }
 
-Syllables::Syllables(const QString& patternFile) {
-    if (QFile::exists(patternFile))
-        patterns_ = hnj_hyphen_load(QFile::encodeName(patternFile).constData());
-    if (patterns_) {
-        patterns_->lhmin = kLeftMinimum;
-        patterns_->rhmin = kRightMinimum;
-    }
+std::shared_future<Syllables::Patterns> Syllables::load(const QString& patternFile) {
+    static std::mutex guard;
+    static std::map<QString, std::shared_future<Patterns>> loaded;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto found = loaded.find(patternFile);
+    if (found != loaded.end())
+        return found->second;
+    auto reading = std::async(std::launch::async, [patternFile] {
+        HyphenDict* read = QFile::exists(patternFile)
+                               ? hnj_hyphen_load(QFile::encodeName(patternFile).constData())
+                               : nullptr;
+        if (read) {
+            read->lhmin = kLeftMinimum;
+            read->rhmin = kRightMinimum;
+        }
+        return Patterns(read, [](HyphenDict* patterns) {
+            if (patterns)
+                hnj_hyphen_free(patterns);
+        });
+    });
+    return loaded.emplace(patternFile, reading.share()).first->second;
 }
 
-Syllables::~Syllables() {
-    if (patterns_)
-        hnj_hyphen_free(patterns_);
+void Syllables::preload(const QString& patternFile) {
+    load(patternFile);
 }
+
+Syllables::Syllables(const QString& patternFile)
+    : patterns_(load(patternFile)) {}
 
 void Syllables::setCorrections(const QStringList& splits) {
     corrections_.clear();
@@ -99,8 +117,9 @@ QStringList Syllables::ofWord(const QString& word) const {
 
 QStringList Syllables::fromPatterns(const QString& word) const {
     const QString lower = lowerCased(word);
+    HyphenDict* const dictionary = patterns();
     const std::optional<QByteArray> bytes =
-        patterns_ ? patternBytes(lower, patterns_->utf8 != 0) : std::nullopt;
+        dictionary ? patternBytes(lower, dictionary->utf8 != 0) : std::nullopt;
     if (!bytes || word.size() <= kRightMinimum)
         return {word};
     const auto length = static_cast<int>(bytes->size());
@@ -109,7 +128,7 @@ QStringList Syllables::fromPatterns(const QString& word) const {
     char** replacements = nullptr;
     int* positions = nullptr;
     int* removed = nullptr;
-    const int failed = hnj_hyphen_hyphenate2(patterns_, bytes->constData(), length, cuts.data(),
+    const int failed = hnj_hyphen_hyphenate2(dictionary, bytes->constData(), length, cuts.data(),
                                              marked.data(), &replacements, &positions, &removed);
     QStringList syllables;
     qsizetype start = 0;

@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
+#include <memory>
+
 struct _HyphenDict;
 
 // One piece of a shown text: a syllable of a word, or what stands between words (a blank, a
@@ -23,13 +26,14 @@ class Syllables {
 public:
     static QString defaultPatternFile();
 
+    // Reading the patterns takes seconds: the program reads each file once, in the background
+    // from the first time it is asked for, so that a window need not wait for it.
+    static void preload(const QString& patternFile = defaultPatternFile());
+
     // Without a readable pattern file every word is one syllable, unless the teacher split it.
     explicit Syllables(const QString& patternFile = defaultPatternFile());
-    ~Syllables();
-    Syllables(const Syllables&) = delete;
-    Syllables& operator=(const Syllables&) = delete;
 
-    bool hasPatterns() const { return patterns_ != nullptr; }
+    bool hasPatterns() const { return patterns() != nullptr; }
 
     // The teacher's splits, one word each with hyphens between its syllables ("A-mei-se").
     // A word matches whatever its case; an entry with anything but letters and hyphens, or
@@ -44,8 +48,11 @@ public:
     QString hyphenated(const QString& text) const;
 
 private:
+    using Patterns = std::shared_ptr<_HyphenDict>;
+    static std::shared_future<Patterns> load(const QString& patternFile);
+    _HyphenDict* patterns() const { return patterns_.get().get(); }
     QStringList fromPatterns(const QString& word) const;
 
-    _HyphenDict* patterns_ = nullptr;
+    std::shared_future<Patterns> patterns_;
     QHash<QString, QStringList> corrections_;
 };
