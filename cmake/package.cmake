@@ -14,10 +14,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from dpkg-shlibdeps; what is loaded at run time is named here: the window
-# system plugin, the fonts the windows are drawn with and the voice's German data.
+# system plugin, the fonts the windows are drawn with, the voice's German data, and the German
+# hyphenation patterns the syllables come from.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-comic-neue, fonts-dejavu-core, \
-libespeak-ng1, espeak-ng-data")
+libespeak-ng1, espeak-ng-data, hyphen-de, fonts-sil-andika")
 # Qt's print and preview dialogs in German; without it they speak English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ABC exercises for children - ABC-Übungen für Kinder")

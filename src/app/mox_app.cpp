@@ -2,6 +2,7 @@
 
 #include "app/form0.h"
 #include "platform/printer.h"
+#include "syllables/reading_help.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@ MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir,
     , random_(random)
     , workDir_(workDir)
     , settings_(settings)
+    , readingHelp_(std::make_unique<ReadingHelp>(settings, workDir))
     , systemPrinter_(std::make_unique<SystemPrinter>(workDir))
     , printer_(systemPrinter_.get()) {}
 

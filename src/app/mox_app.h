@@ -20,6 +20,7 @@ class Dialogs;
 class Form0;
 class Printer;
 class RandomSource;
+class ReadingHelp;
 
 // Everything the windows share: the services of the platform, the working folder, the
 // shared texts, and the windows themselves, each created on first use.
@@ -37,6 +38,8 @@ public:
     const QDir& workDir() const { return workDir_; }
     SharedTexts& shared() { return shared_; }
     ProgramSettings& settings() { return settings_; }
+    // Coloured syllables and the reading font, for the words a child reads.
+    ReadingHelp& readingHelp() { return *readingHelp_; }
     // The default printer of the system unless another was put in its place.
     Printer& printer() const { return *printer_; }
     void setPrinter(Printer& printer) { printer_ = &printer; }
@@ -91,6 +94,7 @@ private:
     QDir workDir_;
     SharedTexts shared_;
     ProgramSettings& settings_;
+    std::unique_ptr<ReadingHelp> readingHelp_;
     std::unique_ptr<Printer> systemPrinter_;
     Printer* printer_;
     std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;

@@ -12,6 +12,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ Form10::Form10(MoxApp& app)
     Bezeichnung1 =
         new FittingLabel(Twips::font(QStringLiteral("Arial"), 30), Colors::DarkBlue, kCyan, this);
     Bezeichnung1->setAccessibleDescription(QStringLiteral("Wort"));
+    app_.readingHelp().colourSyllables(Bezeichnung1);
     place(Bezeichnung1, 240, 240, 7695, 735);
 
     Bezeichnung2 = new FittingLabel(Twips::font(QStringLiteral("Arial"), 27.75, true),
@@ -70,7 +72,7 @@ Form10::Form10(MoxApp& app)
 
 // Hearing the word and finding its letters is the exercise.
 QString Form10::spokenTask() const {
-    return Bezeichnung1->text();
+    return app_.readingHelp().spokenWord(Bezeichnung1->text());
 }
 
 void Form10::Form_Load() {

@@ -10,6 +10,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,7 +74,7 @@ bool Form7::eventFilter(QObject* watched, QEvent* event) {
         const auto word = std::find(shown.begin(), shown.end(), watched);
         if (word != shown.end() &&
             (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
-            app_.speech().say((*word)->text());
+            app_.speech().say(app_.readingHelp().spokenWord((*word)->text()));
     }
     return MoxWindow::eventFilter(watched, event);
 }
@@ -108,6 +109,7 @@ void Form7::createWords() {
         place(word, 1320, kWordTop + kWordPitch * i, 5295, 615);
         connect(word, &ClickLabel::clicked, this, [this, word] { Bezeichnung_Click(word); });
         word->installEventFilter(this);
+        app_.readingHelp().colourSyllables(word);
         *members[static_cast<size_t>(i)] = word;
     }
     // Tab walks the words top to bottom before it reaches the pictures.

@@ -8,6 +8,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,6 +53,7 @@ Form3::Form3(MoxApp& app)
     Bezeichnung4 = new QLabel(this);
     Bezeichnung4->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 19.5, true));
     Bezeichnung4->setAlignment(Qt::AlignCenter);
+    app_.readingHelp().colourSyllables(Bezeichnung4);
     place(Bezeichnung4, 1320, 1320, 6255, 615);
 
     HBildlauf1 = new QScrollBar(Qt::Horizontal, this);
@@ -93,7 +95,7 @@ Form3::Form3(MoxApp& app)
 }
 
 QString Form3::spokenTask() const {
-    return Bezeichnung4->text();
+    return app_.readingHelp().spokenWord(Bezeichnung4->text());
 }
 
 void Form3::Form_Load() {

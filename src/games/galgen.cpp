@@ -10,6 +10,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QPainter>
 
@@ -83,6 +84,7 @@ galgen::galgen(MoxApp& app)
     Bezeichnung2->setAlignment(Qt::AlignCenter);
     Bezeichnung2->setStyleSheet(QStringLiteral("color: rgb(192,0,0);"));
     Bezeichnung2->setAccessibleDescription(QStringLiteral("das Wort"));
+    app_.readingHelp().colourSyllables(Bezeichnung2);
     place(Bezeichnung2, 2400, 1200, 5895, 615);
     // It holds the word the main window hands over, so the child sees it only after a loss.
     Bezeichnung2->hide();

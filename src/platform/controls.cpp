@@ -66,8 +66,7 @@ FittingLabel::FittingLabel(const QFont& font, const QColor& text, const QColor& 
     setAutoFillBackground(true);
 }
 
-void FittingLabel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+QFont FittingLabel::fittedFont() const {
     const QRect area = contentsRect();
     // Room at both ends, so that a shrunk text does not touch the edges.
     const qreal room = area.width() - area.height() / 2.0;
@@ -75,9 +74,14 @@ void FittingLabel::paintEvent(QPaintEvent*) {
     const qreal needed = QFontMetricsF(fitted).horizontalAdvance(text());
     if (needed > room && room > 0)
         fitted.setPointSizeF(fitted.pointSizeF() * room / needed);
-    painter.setFont(fitted);
+    return fitted;
+}
+
+void FittingLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(fittedFont());
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(area, static_cast<int>(alignment()), text());
+    painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent)

@@ -30,6 +30,9 @@ class FittingLabel : public QLabel {
 public:
     FittingLabel(const QFont& font, const QColor& text, const QColor& background, QWidget* parent);
 
+    // The font the text is drawn in: the label's own, or smaller where the text needs it.
+    QFont fittedFont() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -1,5 +1,8 @@
 #include "platform/page_layout.h"
 
+#include <QFontMetricsF>
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,8 +11,8 @@ PrintJob::PrintJob(QString title, QString fileName, QFont font)
     , fileName_(std::move(fileName))
     , font_(std::move(font)) {}
 
-void PrintJob::printAt(int column, const QString& text) {
-    steps_.append(Step{std::max(column, 1), text});
+void PrintJob::printAt(int column, const QString& text, const QList<TextColour>& colours) {
+    steps_.append(Step{std::max(column, 1), text, colours});
 }
 
 void PrintJob::endLine() {
@@ -36,10 +39,32 @@ PageLayout layOutPages(const QList<PrintJob::Step>& steps, const PageMetrics& me
             ++page;
             line = 0;
         }
-        layout.texts.append({page, QPointF(column, line * metrics.lineHeight), step.text});
+        layout.texts.append(
+            {page, QPointF(column, line * metrics.lineHeight), step.text, step.colours});
         x = column + metrics.textWidth(step.text);
         layout.rightEdge = std::max(layout.rightEdge, x);
     }
     layout.pageCount = page + 1;
     return layout;
+}
+
+void drawPlacedText(QPainter& painter, const PlacedText& placed, const QFontMetricsF& font) {
+    QPointF baseline = placed.topLeft + QPointF(0, font.ascent());
+    if (placed.colours.isEmpty()) {
+        painter.drawText(baseline, placed.text);
+        return;
+    }
+    const QPen black = painter.pen();
+    qsizetype start = 0;
+    for (const TextColour& stretch : placed.colours) {
+        const QString part = placed.text.mid(start, stretch.length);
+        painter.setPen(stretch.colour.isValid() ? QPen(stretch.colour) : black);
+        painter.drawText(baseline, part);
+        // Measured from the line's start, so that the parts keep the spacing of the whole.
+        start += stretch.length;
+        baseline.setX(placed.topLeft.x() + font.horizontalAdvance(placed.text.left(start)));
+    }
+    painter.setPen(black);
+    if (start < placed.text.size())
+        painter.drawText(baseline, placed.text.mid(start));
 }

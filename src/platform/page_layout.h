@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QList>
 #include <QPointF>
@@ -7,12 +8,22 @@
 
 #include <functional>
 
+class QFontMetricsF;
+class QPainter;
+
+// A stretch of a printed text in a colour of its own; an invalid colour prints black.
+struct TextColour {
+    qsizetype length = 0;
+    QColor colour;
+};
+
 // A document for the printer: texts at character columns and line ends, in one font.
 class PrintJob {
 public:
     struct Step {
         int column = 0; // 0: the line ends here
         QString text;
+        QList<TextColour> colours; // none: all black
     };
 
     // title names the document in the printer queue, fileName the file it becomes when it
@@ -21,7 +32,7 @@ public:
 
     // Prints text from the given column on (column 1 is the left edge) and stays on the line.
     // A line that has already passed the column goes on at that column of the next line.
-    void printAt(int column, const QString& text);
+    void printAt(int column, const QString& text, const QList<TextColour>& colours = {});
     // Ends the line; a line with nothing on it is an empty line.
     void endLine();
 
@@ -50,7 +61,11 @@ struct PlacedText {
     int page = 0;
     QPointF topLeft;
     QString text;
+    QList<TextColour> colours;
 };
+
+// Draws the text with its top left at its place, in its colours.
+void drawPlacedText(QPainter& painter, const PlacedText& placed, const QFontMetricsF& font);
 
 struct PageLayout {
     QList<PlacedText> texts;

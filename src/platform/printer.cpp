@@ -49,7 +49,7 @@ bool paintJob(const PrintJob& job, QPagedPaintDevice& device) {
                 return false;
             }
         }
-        painter.drawText(placed.topLeft + QPointF(0, font.ascent()), placed.text);
+        drawPlacedText(painter, placed, font);
     }
     return painter.end();
 }

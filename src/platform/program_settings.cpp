@@ -14,6 +14,8 @@ const QString kSpeechKey = QStringLiteral("Vorlesen");
 const QString kClassGroup = QStringLiteral("Klasse/");
 const QString kClassFolderKey = QStringLiteral("Klasse/Ordner");
 const QString kKioskKey = QStringLiteral("Klasse/Kiosk");
+const QString kSyllablesKey = QStringLiteral("SilbenFaerben");
+const QString kReadingFontKey = QStringLiteral("Leseschrift");
 const QString kFileInFolder = QStringLiteral("/moxabc/moxabc.conf");
 // A few lines are all the program reads; a far larger file is no settings file of its own.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
@@ -191,6 +193,14 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
             badValue(onOff);
         else
             keepFirst(kiosk_, *on);
+    } else if (key == kSyllablesKey || key == kReadingFontKey) {
+        const std::optional<bool> on = switchValue(value);
+        QHash<QString, bool>& switches =
+            scope == Scope::User ? userReadingHelp_ : systemReadingHelp_;
+        if (!on)
+            badValue(onOff);
+        else if (!switches.contains(key))
+            switches.insert(key, *on);
     } else {
         report(path, entry + QStringLiteral(": unbekannt"));
     }
@@ -217,4 +227,24 @@ WriteResult ProgramSettings::setSpeechOn(bool on) {
         return {WriteResult::Failed};
     QDir().mkpath(QFileInfo(userFile_).absolutePath());
     return writeFileAtomically(userFile_, withSwitch(QString::fromUtf8(old.bytes), on).toUtf8());
+}
+
+namespace {
+const QString& readingHelpKey(ProgramSettings::ReadingHelp which) {
+    return which == ProgramSettings::ReadingHelp::Syllables ? kSyllablesKey : kReadingFontKey;
+}
+} // namespace
+
+bool ProgramSettings::readingHelpOn(ReadingHelp which) const {
+    const QString& key = readingHelpKey(which);
+    return userReadingHelp_.value(key, systemReadingHelp_.value(key, false));
+}
+
+bool ProgramSettings::setReadingHelpOn(ReadingHelp which, bool on) {
+    const QString& key = readingHelpKey(which);
+    userReadingHelp_.insert(key, on);
+    QSettings file(userFile_, QSettings::IniFormat);
+    file.setValue(key, on);
+    file.sync();
+    return file.status() == QSettings::NoError;
 }

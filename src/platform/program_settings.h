@@ -2,6 +2,7 @@
 
 #include "platform/safe_file.h"
 
+#include <QHash>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,14 @@ public:
     // Kiosk use: the program cannot be ended or minimised by a child.
     bool kiosk() const { return kiosk_.value_or(false); }
 
+    // The reading help for beginning readers: syllables in colours ("SilbenFaerben") and the
+    // font for them ("Leseschrift"). Off unless the user (or, for every account of the class,
+    // the administrator) switched it on.
+    enum class ReadingHelp { Syllables, Font };
+    bool readingHelpOn(ReadingHelp which) const;
+    // Stored in the user's own file; false when that could not be written.
+    bool setReadingHelpOn(ReadingHelp which, bool on);
+
     // What was left out, one line each: the file, what and why, in German.
     const QStringList& problems() const { return problems_; }
 
@@ -64,5 +73,7 @@ private:
     QString classFolder_;
     QString classFolderFile_;
     std::optional<bool> kiosk_;
+    QHash<QString, bool> userReadingHelp_;
+    QHash<QString, bool> systemReadingHelp_;
     QStringList problems_;
 };

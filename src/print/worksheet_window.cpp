@@ -11,6 +11,8 @@
 #include "print/heading_label.h"
 #include "print/sheet_preview.h"
 #include "print/worksheets.h"
+#include "syllables/reading_help.h"
+#include "syllables/reading_help_switches.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -26,6 +28,11 @@ QString fileAndFolder(const QString& path) {
     const QFileInfo file(path);
     return QStringLiteral("Datei ") + file.fileName() + QStringLiteral("\rim Ordner ") +
            QDir::toNativeSeparators(file.absolutePath()) + u'\r';
+}
+
+// The sheets show the words as the windows do.
+Worksheets::Look sheetLook(const ReadingHelp& help) {
+    return {help.readingFontOn(), help.syllablesOn() ? &help.syllables() : nullptr};
 }
 } // namespace
 
@@ -77,6 +84,8 @@ Form8::Form8(MoxApp& app)
     place(Bezeichnung1, 240, 4560, 1815, 255);
     Bezeichnung2 = new QLabel(this);
     place(Bezeichnung2, 2160, 4560, 1935, 255);
+
+    new ReadingHelpSwitches(app_.readingHelp(), this, 240, 4920);
 }
 
 void Form8::Form_Load() {
@@ -165,8 +174,9 @@ bool Form8::confirmPrinting(const QString& question) {
 void Form8::Befehl2_Click() {
     if (!confirmPrinting(QStringLiteral("ABC-Arbeitsblatt jetzt ausdrucken?\r")))
         return;
-    print(Worksheets::worksheet(Bezeichnung3->text(), chosenEntries()),
-          QStringLiteral("Das Arbeitsblatt"));
+    print(
+        Worksheets::worksheet(Bezeichnung3->text(), chosenEntries(), sheetLook(app_.readingHelp())),
+        QStringLiteral("Das Arbeitsblatt"));
 }
 
 void Form8::Befehl5_Click() {
@@ -176,7 +186,8 @@ void Form8::Befehl5_Click() {
     const QStringList sorted = Worksheets::abcOrder(chosen);
     Liste2->clear();
     Liste2->addItems(sorted);
-    print(Worksheets::solutionSheet(Bezeichnung3->text(), chosen, sorted),
+    print(Worksheets::solutionSheet(Bezeichnung3->text(), chosen, sorted,
+                                    sheetLook(app_.readingHelp())),
           QStringLiteral("Das Lösungsblatt"));
 }
 
@@ -185,9 +196,11 @@ void Form8::Befehl7_Click() {
         return;
     const QList<WordEntry> chosen = chosenEntries();
     const QString heading = Bezeichnung3->text();
-    SheetPreview preview({Worksheets::worksheet(heading, chosen),
-                          Worksheets::solutionSheet(heading, chosen, Worksheets::abcOrder(chosen))},
-                         app_.printer(), this);
+    const Worksheets::Look look = sheetLook(app_.readingHelp());
+    SheetPreview preview(
+        {Worksheets::worksheet(heading, chosen, look),
+         Worksheets::solutionSheet(heading, chosen, Worksheets::abcOrder(chosen), look)},
+        app_.printer(), this);
     const SheetPreview::Outcome outcome = preview.exec();
     if (outcome.pdfFile.isEmpty())
         return;

@@ -2,6 +2,8 @@
 
 #include "platform/collation.h"
 #include "platform/numbers.h"
+#include "syllables/reading_font.h"
+#include "syllables/syllable_colours.h"
 
 #include <QHash>
 
@@ -14,8 +16,8 @@ constexpr int kHeadingPageColumn = 69;
 constexpr int kSolutionPageColumn = 70;
 const QString kDots = QString(60, u'.');
 
-QFont printerFont() {
-    QFont font(QStringLiteral("Comic Sans MS"));
+QFont printerFont(const Worksheets::Look& look) {
+    QFont font(look.readingFont ? ReadingFont::kFamily : QStringLiteral("Comic Sans MS"));
     font.setPointSizeF(16);
     return font;
 }
@@ -36,6 +38,17 @@ QString sheetWord(const WordEntry& entry) {
     return entry.word + u' ';
 }
 
+// Prints what comes before the word in black and the word in its syllables' colours.
+void printWord(PrintJob& job, int column, const QString& before, const WordEntry& entry,
+               const Worksheets::Look& look) {
+    QList<TextColour> colours;
+    if (look.syllables) {
+        colours.append({before.size(), QColor()});
+        colours.append(SyllableColours::runs(look.syllables->pieces(entry.word)));
+    }
+    job.printAt(column, before + sheetWord(entry), colours);
+}
+
 } // namespace
 
 QString Worksheets::listItem(const WordEntry& entry) {
@@ -51,13 +64,14 @@ QStringList Worksheets::abcOrder(const QList<WordEntry>& entries) {
     return items;
 }
 
-PrintJob Worksheets::worksheet(const QString& heading, const QList<WordEntry>& entries) {
+PrintJob Worksheets::worksheet(const QString& heading, const QList<WordEntry>& entries,
+                               const Look& look) {
     PrintJob job(QStringLiteral("ABC-Arbeitsblatt"), QStringLiteral("ABC-Arbeitsblatt.pdf"),
-                 printerFont());
+                 printerFont(look));
     printHeading(job, heading);
     for (const WordEntry& entry : entries) {
         job.endLine();
-        job.printAt(kNumberColumn, QStringLiteral("___.  ") + sheetWord(entry));
+        printWord(job, kNumberColumn, QStringLiteral("___.  "), entry, look);
         job.printAt(kMiddleColumn, kDots + QStringLiteral("  S.___"));
         job.endLine();
     }
@@ -65,19 +79,19 @@ PrintJob Worksheets::worksheet(const QString& heading, const QList<WordEntry>& e
 }
 
 PrintJob Worksheets::solutionSheet(const QString& heading, const QList<WordEntry>& entries,
-                                   const QStringList& sortedItems) {
+                                   const QStringList& sortedItems, const Look& look) {
     QHash<QString, QList<int>> ranks;
     for (qsizetype place = 0; place < sortedItems.size(); ++place)
         ranks[sortedItems.at(place)].append(static_cast<int>(place) + 1);
 
     PrintJob job(QStringLiteral("ABC-Lösungsblatt"), QStringLiteral("ABC-Loesungsblatt.pdf"),
-                 printerFont());
+                 printerFont(look));
     printHeading(job, heading);
     job.endLine();
     for (const WordEntry& entry : entries) {
         for (const int rank : ranks.value(listItem(entry)))
             job.printAt(kNumberColumn, numberText(rank) + u'.');
-        job.printAt(kRankWordColumn, sheetWord(entry));
+        printWord(job, kRankWordColumn, QString(), entry, look);
         job.printAt(kMiddleColumn, kDots);
         job.printAt(kSolutionPageColumn, numberText(entry.page));
         job.endLine();
