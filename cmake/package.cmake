@@ -18,7 +18,7 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # libraries of Qt Multimedia with the plugin it loads for them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-comic-neue, fonts-dejavu-core, \
-libespeak-ng1, espeak-ng-data, libqt6multimedia6")
+libespeak-ng1, espeak-ng-data, libqt6multimedia6, libsodium23")
 # Qt's print and preview dialogs in German; without it they speak English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "ABC exercises for children - ABC-Übungen für Kinder")

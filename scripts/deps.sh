@@ -7,11 +7,12 @@ set -euo pipefail
 # poppler-utils: the print tests read the printed sheets back with pdftotext;
 # qt6-translations-l10n: Qt's own print and preview dialogs in German. The voice: espeak-ng's
 # library with its German data, played through Qt Multimedia; pulseaudio and pulseaudio-utils
-# give the sound test an audio server with a silent output to record.
+# give the sound test an audio server with a silent output to record. libsodium-dev: the slow,
+# salted hash of the teacher's password.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           qt6-multimedia-dev libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
           fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream poppler-utils
-          qt6-translations-l10n "$@")
+          qt6-translations-l10n libsodium-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do

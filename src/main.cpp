@@ -1,6 +1,7 @@
 #include "app/mox_app.h"
 #include "app/startup.h"
 #include "app/working_folder.h"
+#include "klasse/password_command.h"
 #include "platform/dialogs.h"
 #include "platform/espeak_speech.h"
 #include "platform/program_settings.h"
@@ -13,6 +14,7 @@
 #include <QProcessEnvironment>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 // The sample files lie at the same place relative to the program in the installed tree and in
@@ -24,6 +26,8 @@ QString sampleFolder() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::strcmp(argv[1], "--passwort-hash") == 0)
+        return runPasswordHashCommand(stdin, stdout, stderr);
     if (!hasDisplay()) {
         std::fputs("moxabc: Kein Bildschirm gefunden (DISPLAY oder WAYLAND_DISPLAY ist nicht "
                    "gesetzt). Bitte in einer grafischen Sitzung starten.\n",

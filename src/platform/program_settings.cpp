@@ -13,6 +13,8 @@ const QString kSpeechKey = QStringLiteral("Vorlesen");
 const QString kClassGroup = QStringLiteral("Klasse/");
 const QString kClassFolderKey = QStringLiteral("Klasse/Ordner");
 const QString kKioskKey = QStringLiteral("Klasse/Kiosk");
+const QString kRecordsKey = QStringLiteral("Klasse/Lernstand");
+const QString kPasswordKey = QStringLiteral("Klasse/Passwort");
 const QString kFileInFolder = QStringLiteral("/moxabc/moxabc.conf");
 // A few lines are all the program reads; a far larger file is no settings file of its own.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
@@ -165,6 +167,19 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
             classFolder_ = QDir::cleanPath(*folder);
             classFolderFile_ = path;
         }
+    } else if (key == kRecordsKey) {
+        const std::optional<QString> folder = singleText(value);
+        if (!folder || !QDir::isAbsolutePath(*folder))
+            badValue(
+                QStringLiteral("einen Ordner mit vollem Pfad (mit Komma in Anführungszeichen)"));
+        else if (recordsFolder_.isEmpty())
+            recordsFolder_ = QDir::cleanPath(*folder);
+    } else if (key == kPasswordKey) {
+        const std::optional<QString> hash = singleText(value);
+        if (!hash || !hash->startsWith(u'$'))
+            badValue(QStringLiteral("die Zeile, die \"moxabc --passwort-hash\" ausgibt"));
+        else if (passwordHash_.isEmpty())
+            passwordHash_ = *hash;
     } else if (key == kKioskKey) {
         const std::optional<bool> on = switchValue(value);
         if (!on)

@@ -41,6 +41,10 @@ public:
     QString classFolderFile() const { return classFolderFile_; }
     // Kiosk use: the program cannot be ended or minimised by a child.
     bool kiosk() const { return kiosk_.value_or(false); }
+    // Where every account writes the children's records; empty when none is set.
+    QString recordsFolder() const { return recordsFolder_; }
+    // The salted hash of the teacher's password; empty when none is set.
+    QString passwordHash() const { return passwordHash_; }
 
     // What was left out, one line each: the file, what and why, in German.
     const QStringList& problems() const { return problems_; }
@@ -58,5 +62,7 @@ private:
     QString classFolder_;
     QString classFolderFile_;
     std::optional<bool> kiosk_;
+    QString recordsFolder_;
+    QString passwordHash_;
     QStringList problems_;
 };
