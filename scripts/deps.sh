@@ -11,11 +11,12 @@ set -euo pipefail
 # record. libxcb-damage0-dev: the start-up benchmark watches the X screen's drawing.
 # The reading help: libhyphen with the German hyphenation patterns for syllables, and the
 # Andika font for beginning readers.
+# libsodium-dev: the slow, salted hash of the teacher's password.
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
           libpulse-dev libespeak-ng-dev espeak-ng-data pulseaudio pulseaudio-utils
           fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream poppler-utils
           qt6-translations-l10n libxcb-damage0-dev libhyphen-dev hyphen-de fonts-sil-andika
-          "$@")
+          libsodium-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do

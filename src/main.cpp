@@ -1,6 +1,7 @@
 #include "app/mox_app.h"
 #include "app/startup.h"
 #include "app/working_folder.h"
+#include "klasse/password_command.h"
 #include "platform/dialogs.h"
 #include "platform/loaded_voice.h"
 #include "platform/picture_cache.h"
@@ -14,6 +15,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 // The sample files and the voice module lie at the same place relative to the program in the
@@ -30,6 +32,8 @@ QString voiceModule() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc == 2 && std::strcmp(argv[1], "--passwort-hash") == 0)
+        return runPasswordHashCommand(stdin, stdout, stderr);
     if (!hasDisplay()) {
         std::fputs("moxabc: Kein Bildschirm gefunden (DISPLAY oder WAYLAND_DISPLAY ist nicht "
                    "gesetzt). Bitte in einer grafischen Sitzung starten.\n",

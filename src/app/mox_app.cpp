@@ -1,11 +1,13 @@
 #include "app/mox_app.h"
 
 #include "app/form0.h"
+#include "klasse/class_room.h"
 #include "platform/printer.h"
 #include "syllables/reading_help.h"
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QSysInfo>
 
 MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir,
                ProgramSettings& settings)
@@ -47,6 +49,12 @@ void MoxApp::backToMain(MoxWindow& from) {
     main_->show();
     main_->raise();
     main_->activateWindow();
+}
+
+ClassRoom& MoxApp::classRoom() {
+    if (!classRoom_)
+        classRoom_ = std::make_unique<ClassRoom>(workDir_, settings_, QSysInfo::machineHostName());
+    return *classRoom_;
 }
 
 void MoxApp::addPoints(double delta, PointsForm form) {

@@ -16,6 +16,7 @@
 #include <typeindex>
 #include <unordered_map>
 
+class ClassRoom;
 class Dialogs;
 class Form0;
 class Printer;
@@ -73,6 +74,9 @@ public:
     // Tells every window that uses word lists that the teacher saved one.
     void announceWordListSaved(const QString& path) { emit wordListSaved(path); }
 
+    // The class of the working folder, read when first asked for.
+    ClassRoom& classRoom();
+
     void addPoints(double delta, PointsForm form = PointsForm::Bare);
     QString pointsCaption() const;
 
@@ -99,5 +103,6 @@ private:
     Printer* printer_;
     std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;
     std::unique_ptr<Form0> main_;
+    std::unique_ptr<ClassRoom> classRoom_;
     bool ended_ = false;
 };

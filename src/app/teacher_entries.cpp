@@ -5,6 +5,9 @@
 #include "app/settings.h"
 #include "editor/list_names.h"
 #include "editor/word_list_editor.h"
+#include "klasse/class_room.h"
+#include "klasse/klasse_window.h"
+#include "klasse/teacher_password.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/write_access.h"
@@ -28,9 +31,14 @@ TeacherEntries::TeacherEntries(MoxApp& app, QWidget* mainWindow, QLabel* pointsL
     connect(threshold, &QShortcut::activated, this, &TeacherEntries::changeThreshold);
     auto* wordLists = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), mainWindow);
     connect(wordLists, &QShortcut::activated, this, &TeacherEntries::editWordLists);
+    auto* klasse = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), mainWindow);
+    connect(klasse, &QShortcut::activated, this, &TeacherEntries::editClass);
 }
 
 bool TeacherEntries::passwordMatches(const QString& prompt) {
+    ClassRoom& room = app_.classRoom();
+    if (room.exists() && !room.passwordHash().isEmpty())
+        return TeacherPassword::matches(app_.dialogs(), room, prompt);
     const QString typed = app_.dialogs().inputBox(prompt, QStringLiteral("Passwort"), QString());
     return typed == points_->text();
 }
@@ -89,4 +97,36 @@ void TeacherEntries::changeThreshold() {
         return;
     }
     threshold_->setText(bareText(threshold));
+}
+
+void TeacherEntries::editClass() {
+    ClassRoom& room = app_.classRoom();
+    const ClassListRead read = room.load();
+    const QString title = QStringLiteral("Klasse");
+    const QString where = QDir::toNativeSeparators(room.listPath());
+    if (read.status == ClassListRead::Status::Damaged && read.list.isEmpty()) {
+        // Left as it is, so that nothing the teacher may still need is written over.
+        app_.dialogs().msgBox(QStringLiteral("Die Datei\r%1\rist keine Klassenliste, die MOX-ABC "
+                                             "lesen kann (%2).\rSie bleibt, wie sie ist.\r")
+                                  .arg(where, read.problems.join(QStringLiteral(", "))),
+                              MsgBox::OkOnly, title);
+        return;
+    }
+    const QString prompt = QStringLiteral("Erst das Passwort eingeben:");
+    if (!room.passwordHash().isEmpty()) {
+        if (!TeacherPassword::matches(app_.dialogs(), room, prompt))
+            return;
+    } else if (!passwordMatches(prompt) || !TeacherPassword::choose(app_.dialogs(), room)) {
+        return;
+    }
+    if (!read.problems.isEmpty())
+        app_.dialogs().msgBox(
+            QStringLiteral("In der Klassenliste\r%1\rist nicht alles lesbar. Nicht "
+                           "beachtet:\r%2\rBeim nächsten Speichern fällt es "
+                           "weg.\r")
+                .arg(where, read.problems.join(u'\r')),
+            MsgBox::OkOnly, title);
+    KlasseWindow& klasse = app_.window<KlasseWindow>();
+    klasse.showClass();
+    app_.open(klasse);
 }

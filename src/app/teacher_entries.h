@@ -8,8 +8,9 @@ class QLabel;
 class QWidget;
 
 // The main window's entries for the teacher. Each asks first for the password, which only an
-// adult knows to type: the points total exactly as the main window shows it. Each can also be
-// reached by a key combination a child will not press by chance.
+// adult knows to type: the points total exactly as the main window shows it, or once the class
+// has children, the teacher's own. Each can also be reached by a key combination a child will
+// not press by chance.
 class TeacherEntries : public QObject {
     Q_OBJECT
 public:
@@ -18,7 +19,8 @@ public:
     TeacherEntries(MoxApp& app, QWidget* mainWindow, QLabel* pointsLabel, QLabel* thresholdLabel);
 
     // Asks for the password with the given prompt; true when the typed text equals the points
-    // total as displayed (Cancel gives the empty text, which never does).
+    // total as displayed (Cancel gives the empty text, which never does), or the teacher's
+    // password once the class has children.
     bool passwordMatches(const QString& prompt);
 
     // "Druck": the print window, filled with the selected word list.
@@ -28,6 +30,9 @@ public:
     void changeThreshold();
     // "Wörter": the word-list editor.
     void editWordLists();
+    // "Klasse": the class list. Its first use chooses the teacher's password, unless the
+    // administrator set one.
+    void editClass();
 
 private:
     MoxApp& app_;

@@ -158,6 +158,14 @@ QString QtDialogs::inputBox(const QString& prompt, const QString& title,
     return dialog.field()->text();
 }
 
+QString QtDialogs::passwordBox(const QString& prompt, const QString& title) {
+    InputDialog dialog(prompt, title, QString(), dialogParent());
+    dialog.field()->setEchoMode(QLineEdit::Password);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.field()->text();
+}
+
 void QtDialogs::beep() {
     QApplication::beep();
 }

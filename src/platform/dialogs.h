@@ -33,6 +33,10 @@ public:
     // Returns the typed text, or the empty text on Cancel.
     virtual QString inputBox(const QString& prompt, const QString& title,
                              const QString& defaultText = {}) = 0;
+    // As inputBox, but what is typed is not shown.
+    virtual QString passwordBox(const QString& prompt, const QString& title) {
+        return inputBox(prompt, title);
+    }
     virtual void beep() = 0;
 };
 
@@ -42,6 +46,7 @@ public:
     int msgBox(const QString& prompt, int buttons, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText = {}) override;
+    QString passwordBox(const QString& prompt, const QString& title) override;
     void beep() override;
 
     // Message texts use CR (and CR LF) as line breaks; Qt wants LF.

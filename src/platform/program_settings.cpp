@@ -16,6 +16,8 @@ const QString kClassFolderKey = QStringLiteral("Klasse/Ordner");
 const QString kKioskKey = QStringLiteral("Klasse/Kiosk");
 const QString kSyllablesKey = QStringLiteral("SilbenFaerben");
 const QString kReadingFontKey = QStringLiteral("Leseschrift");
+const QString kRecordsKey = QStringLiteral("Klasse/Lernstand");
+const QString kPasswordKey = QStringLiteral("Klasse/Passwort");
 const QString kFileInFolder = QStringLiteral("/moxabc/moxabc.conf");
 // A few lines are all the program reads; a far larger file is no settings file of its own.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
@@ -77,8 +79,8 @@ std::optional<QString> utf8Text(const QByteArray& bytes) {
 // The user's file with the switch set: its line among the keys outside any group replaced, or a
 // line put first. Written by hand rather than through QSettings, which would open a FIFO in the
 // file's place and wait on it, and would take a full disk for success; comments stay this way.
-QString withSwitch(const QString& text, bool on) {
-    const QString line = kSpeechKey + (on ? QStringLiteral("=true") : QStringLiteral("=false"));
+QString withSwitch(const QString& text, const QString& key, bool on) {
+    const QString line = key + (on ? QStringLiteral("=true") : QStringLiteral("=false"));
     QStringList lines = text.split(u'\n');
     bool outsideGroups = true;
     bool replaced = false;
@@ -87,7 +89,7 @@ QString withSwitch(const QString& text, bool on) {
         if (trimmed.startsWith(u'[')) {
             outsideGroups = trimmed == u"[General]";
         } else if (outsideGroups && trimmed.contains(u'=') &&
-                   trimmed.section(u'=', 0, 0).trimmed() == kSpeechKey) {
+                   trimmed.section(u'=', 0, 0).trimmed() == key) {
             each = line + (each.endsWith(u'\r') ? QStringLiteral("\r") : QString());
             replaced = true;
         }
@@ -187,6 +189,19 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
             classFolder_ = QDir::cleanPath(*folder);
             classFolderFile_ = path;
         }
+    } else if (key == kRecordsKey) {
+        const std::optional<QString> folder = singleText(value);
+        if (!folder || !QDir::isAbsolutePath(*folder))
+            badValue(
+                QStringLiteral("einen Ordner mit vollem Pfad (mit Komma in Anführungszeichen)"));
+        else if (recordsFolder_.isEmpty())
+            recordsFolder_ = QDir::cleanPath(*folder);
+    } else if (key == kPasswordKey) {
+        const std::optional<QString> hash = singleText(value);
+        if (!hash || !hash->startsWith(u'$'))
+            badValue(QStringLiteral("die Zeile, die \"moxabc --passwort-hash\" ausgibt"));
+        else if (passwordHash_.isEmpty())
+            passwordHash_ = *hash;
     } else if (key == kKioskKey) {
         const std::optional<bool> on = switchValue(value);
         if (!on)
@@ -216,6 +231,10 @@ bool ProgramSettings::speechOn() const {
 
 WriteResult ProgramSettings::setSpeechOn(bool on) {
     userSpeech_ = on;
+    return storeUserSwitch(kSpeechKey, on);
+}
+
+WriteResult ProgramSettings::storeUserSwitch(const QString& key, bool on) {
     QString target;
     if (const WriteResult refused = SafeFile::writeTarget(userFile_, target); !refused)
         return refused;
@@ -226,7 +245,8 @@ WriteResult ProgramSettings::setSpeechOn(bool on) {
          SafeFile::find(userFile_).kind != SafeFile::Kind::Missing))
         return {WriteResult::Failed};
     QDir().mkpath(QFileInfo(userFile_).absolutePath());
-    return writeFileAtomically(userFile_, withSwitch(QString::fromUtf8(old.bytes), on).toUtf8());
+    return writeFileAtomically(userFile_,
+                               withSwitch(QString::fromUtf8(old.bytes), key, on).toUtf8());
 }
 
 namespace {
@@ -240,11 +260,8 @@ bool ProgramSettings::readingHelpOn(ReadingHelp which) const {
     return userReadingHelp_.value(key, systemReadingHelp_.value(key, false));
 }
 
-bool ProgramSettings::setReadingHelpOn(ReadingHelp which, bool on) {
+WriteResult ProgramSettings::setReadingHelpOn(ReadingHelp which, bool on) {
     const QString& key = readingHelpKey(which);
     userReadingHelp_.insert(key, on);
-    QSettings file(userFile_, QSettings::IniFormat);
-    file.setValue(key, on);
-    file.sync();
-    return file.status() == QSettings::NoError;
+    return storeUserSwitch(key, on);
 }

@@ -48,6 +48,10 @@ public:
     QString classFolderFile() const { return classFolderFile_; }
     // Kiosk use: the program cannot be ended or minimised by a child.
     bool kiosk() const { return kiosk_.value_or(false); }
+    // Where every account writes the children's records; empty when none is set.
+    QString recordsFolder() const { return recordsFolder_; }
+    // The salted hash of the teacher's password; empty when none is set.
+    QString passwordHash() const { return passwordHash_; }
 
     // The reading help for beginning readers: syllables in colours ("SilbenFaerben") and the
     // font for them ("Leseschrift"). Off unless the user (or, for every account of the class,
@@ -55,7 +59,7 @@ public:
     enum class ReadingHelp { Syllables, Font };
     bool readingHelpOn(ReadingHelp which) const;
     // Stored in the user's own file; false when that could not be written.
-    bool setReadingHelpOn(ReadingHelp which, bool on);
+    WriteResult setReadingHelpOn(ReadingHelp which, bool on);
 
     // What was left out, one line each: the file, what and why, in German.
     const QStringList& problems() const { return problems_; }
@@ -63,6 +67,8 @@ public:
 private:
     enum class Scope { User, System };
     void read(const QString& path, Scope scope);
+    // Sets key=on among the user's own keys, leaving the rest of the file as it is.
+    WriteResult storeUserSwitch(const QString& key, bool on);
     void reportLinesWithoutValue(const QString& path, const QString& text);
     void take(const QString& path, const QString& key, const QVariant& value, Scope scope);
     void report(const QString& path, const QString& text);
@@ -75,5 +81,7 @@ private:
     std::optional<bool> kiosk_;
     QHash<QString, bool> userReadingHelp_;
     QHash<QString, bool> systemReadingHelp_;
+    QString recordsFolder_;
+    QString passwordHash_;
     QStringList problems_;
 };

@@ -21,6 +21,13 @@ QString SpokenDialogs::inputBox(const QString& prompt, const QString& title,
     return typed;
 }
 
+QString SpokenDialogs::passwordBox(const QString& prompt, const QString& title) {
+    speech_->say(prompt);
+    const QString typed = shown_.passwordBox(prompt, title);
+    speech_->stop();
+    return typed;
+}
+
 void SpokenDialogs::beep() {
     shown_.beep();
 }

@@ -16,6 +16,7 @@ public:
     int msgBox(const QString& prompt, int buttons, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText = {}) override;
+    QString passwordBox(const QString& prompt, const QString& title) override;
     void beep() override;
 
 private:

@@ -31,7 +31,8 @@ bool ReadingHelp::readingFontOn() const {
 }
 
 bool ReadingHelp::setSyllablesOn(bool on) {
-    const bool stored = settings_.setReadingHelpOn(ProgramSettings::ReadingHelp::Syllables, on);
+    const bool stored =
+        bool(settings_.setReadingHelpOn(ProgramSettings::ReadingHelp::Syllables, on));
     if (on)
         Syllables::preload(patternFile_);
     emit changed();
@@ -39,7 +40,7 @@ bool ReadingHelp::setSyllablesOn(bool on) {
 }
 
 bool ReadingHelp::setReadingFontOn(bool on) {
-    const bool stored = settings_.setReadingHelpOn(ProgramSettings::ReadingHelp::Font, on);
+    const bool stored = bool(settings_.setReadingHelpOn(ProgramSettings::ReadingHelp::Font, on));
     font_.apply(on);
     emit changed();
     return stored;

@@ -47,6 +47,7 @@ private slots:
     void threeWayQuestionClosedIsCancel();
     void inputBoxReturnsTyped();
     void inputBoxCancelGivesEmpty();
+    void passwordBoxHidesTyped();
 };
 
 void DialogsTest::okMessageShowsLines() {
@@ -167,6 +168,18 @@ void DialogsTest::inputBoxCancelGivesEmpty() {
         buttonNamed(dialog, QStringLiteral("Abbrechen"))->click();
     });
     QCOMPARE(dialogs.inputBox(QStringLiteral("Passwort:"), QStringLiteral("Passwort")), QString());
+}
+
+void DialogsTest::passwordBoxHidesTyped() {
+    QtDialogs dialogs;
+    whenDialogOpens([](QWidget* dialog) {
+        QLineEdit* field = dialog->findChild<QLineEdit*>();
+        QCOMPARE(field->echoMode(), QLineEdit::Password);
+        QTest::keyClicks(field, QStringLiteral("Eule 7"));
+        buttonNamed(dialog, QStringLiteral("OK"))->click();
+    });
+    QCOMPARE(dialogs.passwordBox(QStringLiteral("Passwort:"), QStringLiteral("Passwort")),
+             QStringLiteral("Eule 7"));
 }
 
 QTEST_MAIN(DialogsTest)

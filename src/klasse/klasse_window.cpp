@@ -1,0 +1,213 @@
+#include "klasse/klasse_window.h"
+
+#include "app/mox_app.h"
+#include "klasse/class_room.h"
+#include "klasse/pictures.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/palette.h"
+#include "platform/twips.h"
+#include "platform/write_access.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+const QString kTitle = QStringLiteral("Klasse");
+
+QString picturePath(const QString& key) {
+    return QStringLiteral(":/kinder/%1.svg").arg(key);
+}
+} // namespace
+
+KlasseWindow::KlasseWindow(MoxApp& app)
+    : app_(app) {
+    setWindowTitle(kTitle);
+    createControls();
+}
+
+void KlasseWindow::createControls() {
+    setClientSize(8520, 5400);
+    Liste1 = new QListWidget(this);
+    Liste1->setAccessibleName(QStringLiteral("Kinder"));
+    Liste1->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 12, false));
+    Liste1->setIconSize(QSize(Twips::toPixels(480), Twips::toPixels(480)));
+    place(Liste1, 120, 120, 3480, 5160);
+    connect(Liste1, &QListWidget::currentRowChanged, this, &KlasseWindow::updateEnabled);
+    auto button = [this](const QString& text, int top, void (KlasseWindow::*slot)()) {
+        auto* control = new QPushButton(text, this);
+        place(control, 3720, top, 1680, 495);
+        connect(control, &QPushButton::clicked, this, slot);
+        return control;
+    };
+    newChildButton = button(QStringLiteral("Neues Kind"), 120, &KlasseWindow::newChild);
+    renameButton = button(QStringLiteral("Umbenennen"), 735, &KlasseWindow::renameChild);
+    pictureButton = button(QStringLiteral("Bild"), 1350, &KlasseWindow::choosePicture);
+    removeButton = button(QStringLiteral("Entfernen"), 1965, &KlasseWindow::removeChild);
+    backButton = button(QStringLiteral("Zurück"), 4785, &KlasseWindow::back);
+
+    pictureChoice = new QWidget(this);
+    place(pictureChoice, 5520, 120, 2880, 5160);
+    const QList<ChildPicture>& all = childPictures();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        auto* picture =
+            new PictureButton(picturePath(all[i].key), all[i].name, Qt::white, pictureChoice);
+        place(picture, static_cast<int>(i % 4) * 720, static_cast<int>(i / 4) * 645, 600, 600);
+        connect(picture, &PictureButton::clicked, this,
+                [this, key = all[i].key] { takePicture(key); });
+        pictures.append(picture);
+    }
+    pictureChoice->hide();
+}
+
+void KlasseWindow::Form_Load() {
+    placeOnScreen(Placement::Centred);
+    showClass();
+}
+
+void KlasseWindow::showClass() {
+    const int selected = selectedId();
+    Liste1->clear();
+    for (const Child& child : app_.classRoom().list().children()) {
+        auto* item = new QListWidgetItem(QIcon(picturePath(child.picture)), child.name, Liste1);
+        item->setData(Qt::UserRole, child.id);
+    }
+    select(selected);
+    pictureChoice->hide();
+    updateEnabled();
+}
+
+int KlasseWindow::selectedId() const {
+    const QListWidgetItem* item = Liste1->currentItem();
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+void KlasseWindow::select(int id) {
+    for (int row = 0; row < Liste1->count(); ++row) {
+        if (Liste1->item(row)->data(Qt::UserRole).toInt() == id)
+            Liste1->setCurrentRow(row);
+    }
+    if (!Liste1->currentItem() && Liste1->count() > 0)
+        Liste1->setCurrentRow(0);
+}
+
+void KlasseWindow::updateEnabled() {
+    const bool chosen = selectedId() != 0;
+    for (QPushButton* needsChild : {renameButton, pictureButton, removeButton})
+        needsChild->setEnabled(chosen);
+    if (!chosen)
+        pictureChoice->hide();
+}
+
+bool KlasseWindow::mayWrite() {
+    return WriteAccess::allowed(app_.dialogs(),
+                                QFileInfo(app_.classRoom().listPath()).absolutePath(),
+                                QStringLiteral("Die Klasse bleibt, wie sie war.\r"), kTitle);
+}
+
+bool KlasseWindow::keep(const QString& refusal) {
+    ClassRoom& room = app_.classRoom();
+    if (!refusal.isEmpty()) {
+        app_.dialogs().msgBox(refusal, MsgBox::OkOnly, kTitle);
+        return false;
+    }
+    if (!room.save()) {
+        room.load();
+        app_.dialogs().msgBox(QStringLiteral("Die Datei '%1' kann nicht gespeichert werden!\rDie "
+                                             "Klasse bleibt, wie sie war.\r")
+                                  .arg(ClassList::fileName()),
+                              MsgBox::OkOnly, kTitle);
+        showClass();
+        return false;
+    }
+    return true;
+}
+
+void KlasseWindow::newChild() {
+    if (!mayWrite())
+        return;
+    const QString name =
+        app_.dialogs().inputBox(QStringLiteral("Vorname des neuen Kindes:"), kTitle);
+    if (name.isEmpty())
+        return;
+    int id = 0;
+    if (!keep(app_.classRoom().list().add(name, &id)))
+        return;
+    showClass();
+    select(id);
+}
+
+void KlasseWindow::renameChild() {
+    const Child* child = app_.classRoom().list().find(selectedId());
+    if (!child || !mayWrite())
+        return;
+    const int id = child->id;
+    const QString name = app_.dialogs().inputBox(
+        QStringLiteral("Neuer Vorname für %1:").arg(child->name), kTitle, child->name);
+    if (name.isEmpty())
+        return;
+    if (keep(app_.classRoom().list().rename(id, name)))
+        showClass();
+}
+
+void KlasseWindow::choosePicture() {
+    ClassList& list = app_.classRoom().list();
+    const Child* child = list.find(selectedId());
+    if (!child)
+        return;
+    const QList<ChildPicture>& all = childPictures();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        PictureButton* picture = pictures[i];
+        const QString& key = all[i].key;
+        const auto owner = std::ranges::find(list.children(), key, &Child::picture);
+        const bool other = owner != list.children().end() && owner->id != child->id;
+        picture->setEnabled(!other);
+        picture->setToolTip(
+            other ? QStringLiteral("%1 (hat %2)").arg(picture->accessibleName(), owner->name)
+                  : picture->accessibleName());
+        if (key == child->picture)
+            picture->setFocus();
+    }
+    pictureChoice->show();
+}
+
+void KlasseWindow::takePicture(const QString& key) {
+    const int id = selectedId();
+    if (id == 0 || !mayWrite())
+        return;
+    if (keep(app_.classRoom().list().setPicture(id, key)))
+        showClass();
+}
+
+void KlasseWindow::removeChild() {
+    ClassRoom& room = app_.classRoom();
+    const Child* child = room.list().find(selectedId());
+    if (!child || !mayWrite())
+        return;
+    const int id = child->id;
+    const int answer = app_.dialogs().msgBox(
+        QStringLiteral("%1 aus der Klasse entfernen?\rAlles, was von %1 aufgeschrieben ist, wird "
+                       "gelöscht.\r")
+            .arg(child->name),
+        MsgBox::YesNoQuestion, kTitle);
+    if (answer != MsgBox::Yes)
+        return;
+    room.list().remove(id);
+    if (!keep({}))
+        return;
+    if (!room.records().remove(id))
+        app_.dialogs().msgBox(
+            QStringLiteral("Im Ordner\r%1\rlässt sich nicht alles löschen, was aufgeschrieben "
+                           "ist.\r")
+                .arg(QDir::toNativeSeparators(room.records().folder())),
+            MsgBox::OkOnly, kTitle);
+    showClass();
+}
+
+void KlasseWindow::back() {
+    app_.backToMain(*this);
+}

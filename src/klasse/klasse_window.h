@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <QList>
+
+class ClassRoom;
+class MoxApp;
+class PictureButton;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+// The teacher's window "Klasse": the children of the class with their pictures. Every change is
+// written to the class list at once, or refused with the reason and not made.
+class KlasseWindow : public MoxWindow {
+    Q_OBJECT
+public:
+    explicit KlasseWindow(MoxApp& app);
+
+    QListWidget* Liste1; // the children, each with their picture
+    QPushButton* newChildButton;
+    QPushButton* renameButton;
+    QPushButton* pictureButton;
+    QPushButton* removeButton;
+    QPushButton* backButton;
+    QWidget* pictureChoice; // shown by "Bild": the pictures, those of other children disabled
+    QList<PictureButton*> pictures;
+
+    // Fills the list from the class as it is now.
+    void showClass();
+
+    void newChild();
+    void renameChild();
+    void choosePicture();
+    void removeChild();
+    void back();
+
+protected:
+    void Form_Load() override;
+    void closeRequested() override { back(); }
+
+private:
+    void createControls();
+    int selectedId() const;
+    void select(int id);
+    // Writes the list; when that cannot be done, tells why and takes the list back from the
+    // file. False when nothing changed.
+    bool keep(const QString& refusal);
+    bool mayWrite();
+    void takePicture(const QString& key);
+    void updateEnabled();
+
+    MoxApp& app_;
+};
