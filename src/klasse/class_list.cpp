@@ -187,6 +187,6 @@ ClassListRead readClassList(const QString& path) {
     return read;
 }
 
-bool writeClassList(const QString& path, const ClassList& list) {
+WriteResult writeClassList(const QString& path, const ClassList& list) {
     return writeFileAtomically(path, list.toBytes());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/safe_file.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -74,4 +76,4 @@ struct ClassListRead {
 // empty.
 ClassListRead readClassList(const QString& path);
 // Writes the list whole or not at all; false when the file could not be written.
-bool writeClassList(const QString& path, const ClassList& list);
+WriteResult writeClassList(const QString& path, const ClassList& list);

@@ -24,7 +24,7 @@ ClassListRead ClassRoom::load() {
     return read;
 }
 
-bool ClassRoom::save() const {
+WriteResult ClassRoom::save() const {
     return writeClassList(listPath(), list_);
 }
 

@@ -20,7 +20,7 @@ public:
     ClassListRead load();
     ClassList& list() { return list_; }
     // Writes list() whole; false when the file could not be written.
-    bool save() const;
+    WriteResult save() const;
 
     // A class exists once the list names a child: from then on the teacher's password guards
     // the teacher's entries.

@@ -6,6 +6,7 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/palette.h"
+#include "platform/safe_file.h"
 #include "platform/twips.h"
 #include "platform/write_access.h"
 
@@ -115,12 +116,14 @@ bool KlasseWindow::keep(const QString& refusal) {
         app_.dialogs().msgBox(refusal, MsgBox::OkOnly, kTitle);
         return false;
     }
-    if (!room.save()) {
+    if (const WriteResult written = room.save(); !written) {
         room.load();
-        app_.dialogs().msgBox(QStringLiteral("Die Datei '%1' kann nicht gespeichert werden!\rDie "
-                                             "Klasse bleibt, wie sie war.\r")
-                                  .arg(ClassList::fileName()),
-                              MsgBox::OkOnly, kTitle);
+        const QString why = SafeFile::reason(written);
+        app_.dialogs().msgBox(
+            QStringLiteral("Die Datei '%1' kann nicht gespeichert werden!\r%2Die "
+                           "Klasse bleibt, wie sie war.\r")
+                .arg(ClassList::fileName(), why.isEmpty() ? QString() : why + QLatin1Char('\r')),
+            MsgBox::OkOnly, kTitle);
         showClass();
         return false;
     }
