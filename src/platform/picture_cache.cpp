@@ -1,5 +1,7 @@
 #include "platform/picture_cache.h"
 
+#include "platform/safe_file.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -38,9 +40,9 @@ QByteArray svgBytes(const QString& svgPath) {
 const QByteArray kMagic = QByteArrayLiteral("MOXPIC1\n");
 
 QImage readPicture(const QString& path, QSize pixels) {
-    QFile file(path);
+    QFile file;
     const qsizetype bytes = qsizetype(pixels.width()) * pixels.height() * 4;
-    if (!file.open(QIODevice::ReadOnly) || file.size() != kMagic.size() + bytes ||
+    if (!SafeFile::openForReading(file, path) || file.size() != kMagic.size() + bytes ||
         file.read(kMagic.size()) != kMagic)
         return {};
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
