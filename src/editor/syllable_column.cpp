@@ -66,10 +66,14 @@ QString SyllableColumn::save(const ReadingHelp& help) const {
         return {};
     QStringList lines;
     QHash<QString, QString> left = corrected_;
-    // Other lists' words keep their lines and their place.
+    // Other lists' words keep their lines and their place; a corrected word's first line takes
+    // the new split, and a later one, which would win over it, goes.
     for (const QString& line : help.corrections()) {
         const QString word = key(QString(line).remove(u'-'));
-        lines.append(left.contains(word) ? left.take(word) : line);
+        if (!corrected_.contains(word))
+            lines.append(line);
+        else if (left.contains(word))
+            lines.append(left.take(word));
     }
     QStringList added = left.values();
     added.sort(Qt::CaseInsensitive);

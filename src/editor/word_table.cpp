@@ -9,7 +9,7 @@
 
 WordTable::WordTable(QWidget* parent)
     : QTableView(parent) {
-    setAccessibleName(QStringLiteral("Wörter und Seiten"));
+    setAccessibleName(QStringLiteral("Wörter, Seiten und Silben"));
     // Typing into a cell edits it at once, as in a spreadsheet; a double click does too.
     setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
     ClickGuard::allowDoubleClick(this);
