@@ -3,6 +3,7 @@
 #include "app/mox_app.h"
 #include "editor/list_in_use_bar.h"
 #include "editor/list_names.h"
+#include "editor/syllable_column.h"
 #include "editor/word_table.h"
 #include "editor/word_table_model.h"
 #include "exercises/woerterbuch.h"
@@ -41,6 +42,7 @@ WordListEditor::WordListEditor(MoxApp& app)
     setBackgroundColor(QColor(255, 250, 235));
     setFont(Twips::font(QStringLiteral("MS Sans Serif"), 9.75));
     createControls();
+    showProgramSplits(*model_, app_.readingHelp());
     resize(Twips::toPixels(kWidth), Twips::toPixels(kHeight));
     updateEnabled();
 }
@@ -61,6 +63,7 @@ void WordListEditor::createControls() {
     columns->setSectionResizeMode(WordTableModel::WordColumn, QHeaderView::Stretch);
     columns->setSectionResizeMode(WordTableModel::PageColumn, QHeaderView::Fixed);
     columns->resizeSection(WordTableModel::PageColumn, Twips::toPixels(1500));
+    columns->setSectionResizeMode(WordTableModel::SyllablesColumn, QHeaderView::Stretch);
     connect(table, &WordTable::tabbedPastEnd, this, &WordListEditor::newRow);
 
     auto button = [this](const QString& text, auto click) {
@@ -132,6 +135,13 @@ void WordListEditor::createControls() {
     shortcut(table, {QKeySequence::Paste}, [this] { paste(); });
     shortcut(table, {QKeySequence::Copy}, [this] { copy(); });
 
+    // Told once the cell has closed, not while it closes.
+    connect(
+        model_, &WordTableModel::splitRefused, this,
+        [this](const QString& word, const QString& split) {
+            message(SyllableColumn::refusedText(word, split));
+        },
+        Qt::QueuedConnection);
     connect(model_, &QAbstractItemModel::modelReset, this, &WordListEditor::updateNotice);
     connect(model_, &QAbstractItemModel::layoutChanged, this, &WordListEditor::updateNotice);
     connect(model_, &QAbstractItemModel::dataChanged, this, &WordListEditor::updateNotice);
@@ -348,9 +358,13 @@ bool WordListEditor::save() {
         message(file_->failureText(result));
         return false;
     }
-    model_->markSaved();
     app_.announceWordListSaved(file_->path());
     listInUseBar->refresh();
+    if (const QString unsaved = model_->syllables().save(app_.readingHelp()); !unsaved.isEmpty()) {
+        message(unsaved);
+        return false;
+    }
+    model_->markSaved();
     return true;
 }
 

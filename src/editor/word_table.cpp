@@ -9,7 +9,7 @@
 
 WordTable::WordTable(QWidget* parent)
     : QTableView(parent) {
-    setAccessibleName(QStringLiteral("Wörter und Seiten"));
+    setAccessibleName(QStringLiteral("Wörter, Seiten und Silben"));
     // Typing into a cell edits it at once, as in a spreadsheet; a double click does too.
     setEditTriggers(DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
     ClickGuard::allowDoubleClick(this);
@@ -64,11 +64,21 @@ bool WordTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
     return QTableView::edit(index, trigger, event);
 }
 
+QModelIndex WordTable::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = currentIndex();
+    if (action == MoveNext && current.column() >= kTabColumns - 1 &&
+        current.row() + 1 < model()->rowCount())
+        return model()->index(current.row() + 1, 0);
+    if (action == MovePrevious && current.column() == 0 && current.row() > 0)
+        return model()->index(current.row() - 1, kTabColumns - 1);
+    return QTableView::moveCursor(action, modifiers);
+}
+
 void WordTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     const QModelIndex current = currentIndex();
     const bool pastEnd = hint == QAbstractItemDelegate::EditNextItem &&
                          current.row() == model()->rowCount() - 1 &&
-                         current.column() == model()->columnCount() - 1;
+                         current.column() >= kTabColumns - 1;
     QTableView::closeEditor(editor, pastEnd ? QAbstractItemDelegate::NoHint : hint);
     if (pastEnd)
         emit tabbedPastEnd();

@@ -9,6 +9,10 @@ class WordTable : public QTableView {
 public:
     explicit WordTable(QWidget* parent);
 
+    // Tab in an open cell steps through these first columns, word and page, row by row as the
+    // list file holds them; the columns after them are reached by the arrow keys or a click.
+    static constexpr int kTabColumns = 2;
+
     // The rows of the selected cells in order, each once; else the current row, if any.
     QList<int> chosenRows() const;
     // Makes the cell current, in sight and focused.
@@ -25,5 +29,6 @@ signals:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 };

@@ -42,6 +42,7 @@ WordTableModel::WordTableModel(QObject* parent)
 void WordTableModel::setRows(QList<WordRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    syllables_.clear();
     endResetModel();
     undo_.clear();
 }
@@ -78,14 +79,14 @@ int WordTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int WordTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : 3;
 }
 
 QVariant WordTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size())
         return {};
     const WordRow& row = rows_[index.row()];
-    const QString& text = index.column() == WordColumn ? row.word : row.page;
+    const QString text = cellText(row, index.column());
     switch (role) {
     case Qt::DisplayRole:
         return text.size() > kShownLength ? text.left(kShownLength) + QChar(0x2026) : text;
@@ -119,11 +120,60 @@ QVariant WordTableModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    return section == WordColumn ? QStringLiteral("Wort") : QStringLiteral("Seite");
+    switch (section) {
+    case WordColumn:
+        return QStringLiteral("Wort");
+    case PageColumn:
+        return QStringLiteral("Seite");
+    default:
+        return QStringLiteral("Silben");
+    }
 }
 
 Qt::ItemFlags WordTableModel::flags(const QModelIndex& index) const {
-    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    const bool splittable = index.column() != SyllablesColumn ||
+                            SyllableColumn::splittable(rows_.value(index.row()).word);
+    return QAbstractTableModel::flags(index) | (splittable ? Qt::ItemIsEditable : Qt::NoItemFlags);
+}
+
+QString WordTableModel::cellText(const WordRow& row, int column) const {
+    switch (column) {
+    case WordColumn:
+        return row.word;
+    case PageColumn:
+        return row.page;
+    default:
+        return syllables_.of(row.word);
+    }
+}
+
+void WordTableModel::refreshSyllables() {
+    if (!rows_.isEmpty())
+        emit dataChanged(index(0, SyllablesColumn), index(rowCount() - 1, SyllablesColumn));
+}
+
+bool WordTableModel::setSplit(const QString& word, const QString& typed) {
+    const std::optional<QString> fitted = SyllableColumn::fitted(word, typed);
+    if (!fitted) {
+        emit splitRefused(word, typed);
+        return false;
+    }
+    const QString split = *fitted;
+    if (split == syllables_.of(word))
+        return true;
+    const std::optional<QString> before = syllables_.corrected(word);
+    // The split is the word's, in every row that holds it.
+    undo_.push(new Edit(
+        QStringLiteral("Silben ändern"),
+        [this, word, split] {
+            syllables_.setCorrected(word, split);
+            refreshSyllables();
+        },
+        [this, word, before] {
+            syllables_.setCorrected(word, before);
+            refreshSyllables();
+        }));
+    return true;
 }
 
 bool WordTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
@@ -131,6 +181,8 @@ bool WordTableModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     const int row = index.row();
     const int column = index.column();
+    if (column == SyllablesColumn)
+        return setSplit(rows_[row].word, value.toString().trimmed());
     const QString text =
         column == WordColumn ? wordFromLine(value.toString()) : value.toString().trimmed();
     const QString before = column == WordColumn ? rows_[row].word : rows_[row].page;
@@ -146,7 +198,7 @@ bool WordTableModel::setData(const QModelIndex& index, const QVariant& value, in
 void WordTableModel::setCell(int row, int column, const QString& text) {
     (column == WordColumn ? rows_[row].word : rows_[row].page) = text;
     // The mark of the row may change with either cell.
-    emit dataChanged(index(row, WordColumn), index(row, PageColumn));
+    emit dataChanged(index(row, WordColumn), index(row, SyllablesColumn));
 }
 
 void WordTableModel::insertRows(int at, const QList<WordRow>& rows, const QString& action) {

@@ -1,20 +1,24 @@
 #pragma once
 
+#include "editor/syllable_column.h"
 #include "editor/word_rows.h"
 
 #include <QAbstractTableModel>
 #include <QUndoStack>
 
-// The rows of a word list for the teacher's table, columns "Wort" and "Seite". Every edit goes
-// through its undo stack; a row that breaks the row rule is marked with the reason.
+// The rows of a word list for the teacher's table, columns "Wort", "Seite" and "Silben". Every edit
+// goes through its undo stack; a row that breaks the row rule is marked with the reason.
 class WordTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { WordColumn, PageColumn };
+    enum Column { WordColumn, PageColumn, SyllablesColumn };
 
     explicit WordTableModel(QObject* parent = nullptr);
 
     QUndoStack& undoStack() { return undo_; }
+    SyllableColumn& syllables() { return syllables_; }
+    // The program's splits changed (the patterns came, the corrections file was read anew).
+    void refreshSyllables();
     // Unsaved edits: the rows differ from the last setRows() or markSaved().
     bool isModified() const { return !undo_.isClean(); }
     void markSaved() { undo_.setClean(); }
@@ -45,12 +49,19 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
+signals:
+    // A split typed for the word does not have its letters; it is not taken.
+    void splitRefused(const QString& word, const QString& split);
+
 private:
     void setCell(int row, int column, const QString& text);
+    bool setSplit(const QString& word, const QString& typed);
+    QString cellText(const WordRow& row, int column) const;
     void putRows(int at, const QList<WordRow>& rows);
     void takeRows(int at, int count);
     void replaceAll(const QList<WordRow>& rows);
 
     QList<WordRow> rows_;
     QUndoStack undo_;
+    SyllableColumn syllables_;
 };

@@ -101,6 +101,10 @@ void Syllables::setCorrections(const QStringList& splits) {
     }
 }
 
+bool Syllables::isCorrected(const QString& word) const {
+    return corrections_.contains(lowerCased(word));
+}
+
 QStringList Syllables::ofWord(const QString& word) const {
     const QStringList corrected = corrections_.value(lowerCased(word));
     if (corrected.isEmpty())

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <future>
 #include <memory>
 
@@ -34,6 +35,12 @@ public:
     explicit Syllables(const QString& patternFile = defaultPatternFile());
 
     bool hasPatterns() const { return patterns() != nullptr; }
+    // The patterns have been read (or found missing): asking for a split no longer waits.
+    bool patternsRead() const {
+        return patterns_.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    }
+    // The teacher split the word.
+    bool isCorrected(const QString& word) const;
 
     // The teacher's splits, one word each with hyphens between its syllables ("A-mei-se").
     // A word matches whatever its case; an entry with anything but letters and hyphens, or

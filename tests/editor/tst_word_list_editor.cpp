@@ -8,6 +8,7 @@
 #include "full_disk.h"
 #include "games/galgen.h"
 #include "print/worksheet_window.h"
+#include "syllables/reading_help.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -68,6 +69,8 @@ private slots:
     void newListPlaysAtOnce();
     void refusedSaveKeepsEverything_data();
     void refusedSaveKeepsEverything();
+    void splitCorrected_data();
+    void splitCorrected();
 };
 
 void WordListEditorTest::damagedListIsMendedAndSaved() {
@@ -288,6 +291,78 @@ void WordListEditorTest::refusedSaveKeepsEverything() {
     QCOMPARE(fx.readFile(kList), QByteArray("Apfel\r\n12\r\n"));
     QVERIFY(QFileInfo::exists(fifo) && !QFileInfo(fifo).isFile());
     QVERIFY(!QFileInfo::exists(outside.filePath(list)));
+}
+
+void WordListEditorTest::splitCorrected_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("fifo");
+    QTest::addColumn<QString>("shown"); // the split of "Ameise" after saving
+    QTest::addColumn<QByteArray>("corrections");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("typed in small letters, another list's word kept, the word once")
+        << "a-mei-se" << false << "A-mei-se" << QByteArray("Ra-di-o\r\nA-mei-se\r\n") << QString();
+    QTest::newRow("other letters refused")
+        << "A-mai-se" << false << "Amei-se" << QByteArray("Ra-di-o\r\nAm-ei-se\r\nAmei-se\r\n")
+        << "Die Silben „A-mai-se“ passen nicht zum Wort „Ameise“.\rOhne die Striche müssen es "
+           "die Buchstaben des Wortes sein, zum Beispiel A-mei-se für Ameise.\r";
+    QTest::newRow("FIFO in the file's place")
+        << "A-mei-se" << true << "A-mei-se" << QByteArray()
+        << "Die Silben können nicht gespeichert werden.\rDie Datei SILBEN.TXT ließ sich im Ordner "
+           "%1 nicht schreiben. Unter ihrem Namen steht ein Ordner oder eine besondere Datei, und "
+           "die lässt MOX-ABC, wie sie ist.\rDie Änderungen bleiben in diesem Fenster.\r";
+}
+
+// The teacher corrects a split in the column "Silben": it is kept in a file of its own, which
+// every window follows, and the list file stays as it was.
+void WordListEditorTest::splitCorrected() {
+    QFETCH(QString, typed);
+    QFETCH(bool, fifo);
+    QFETCH(QString, shown);
+    QFETCH(QByteArray, corrections);
+    QFETCH(QString, message);
+    Fixture fx;
+    const QByteArray list("Ameise\r\n5\r\nBanane\r\n3\r\nBank, die\r\n4\r\n");
+    fx.writeFile(kList, list);
+    const QString correctionsPath = fx.path() + u'/' + ReadingHelp::kCorrectionsFile;
+    if (fifo)
+        QCOMPARE(::mkfifo(QFile::encodeName(correctionsPath).constData(), 0600), 0);
+    else
+        fx.writeFile(ReadingHelp::kCorrectionsFile, "Ra-di-o\r\nAm-ei-se\r\nAmei-se\r\n");
+    fx.start();
+    WordListEditor& editor = openEditor(fx);
+    WordTableModel& model = editor.model();
+    const auto split = [&model](int row) {
+        return model.data(model.index(row, WordTableModel::SyllablesColumn), Qt::DisplayRole);
+    };
+    QCOMPARE(model.headerData(2, Qt::Horizontal, Qt::DisplayRole), QStringLiteral("Silben"));
+    // The patterns come in the background: a word stands whole until then.
+    QTRY_COMPARE_WITH_TIMEOUT(split(1), QStringLiteral("Ba-na-ne"), 60000);
+    QVERIFY(!(model.flags(model.index(2, WordTableModel::SyllablesColumn)) & Qt::ItemIsEditable));
+    const QString before = split(0).toString();
+    const bool refused = !fifo && !message.isEmpty();
+    if (refused)
+        fx.dialogs.expectMessage(message, kTitle, MsgBox::OkOnly);
+    typeInto(editor, 0, WordTableModel::SyllablesColumn, typed);
+    QCoreApplication::processEvents(); // the refusal is told once the cell has closed
+    VERIFY_DIALOGS(fx);
+    QCOMPARE(model.isModified(), !refused);
+    if (model.isModified()) {
+        Fixture::click(editor.undoButton);
+        QCOMPARE(split(0), before);
+        Fixture::click(editor.redoButton);
+    }
+    if (fifo)
+        fx.dialogs.expectMessage(message.arg(QDir::toNativeSeparators(fx.path())), kTitle,
+                                 MsgBox::OkOnly);
+    Fixture::click(editor.saveButton);
+    VERIFY_DIALOGS(fx);
+    QCOMPARE(split(0), shown);
+    QCOMPARE(fx.readFile(kList), list);
+    QCOMPARE(model.isModified(), fifo);
+    if (!fifo) {
+        QCOMPARE(fx.readFile(ReadingHelp::kCorrectionsFile), corrections);
+        QCOMPARE(fx.app().readingHelp().syllables().hyphenated(QStringLiteral("Ameise")), shown);
+    }
 }
 
 QTEST_MAIN(WordListEditorTest)
