@@ -1,5 +1,7 @@
 #include "klasse/record_book.h"
 
+#include "platform/safe_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -94,7 +96,7 @@ QString RecordBook::failure(int error) const {
         break;
     case ENOSPC:
     case EDQUOT:
-        why = QStringLiteral("Der Datenträger ist voll.");
+        why = SafeFile::reason({WriteResult::DiskFull});
         break;
     case ENOENT:
     case ENOTDIR:
