@@ -44,6 +44,17 @@ double finiteNumber(double value) {
     return std::isnan(value) ? 0 : std::clamp(value, -largest, largest);
 }
 
+// The power of ten of the value's first digit. log10 rounds a value just below a power of ten
+// up to it (999999.999999999 gives 6), which would cost that value a digit it needs to read
+// back the same.
+int decimalMagnitude(double value) {
+    const double size = std::abs(value);
+    int magnitude = static_cast<int>(std::floor(std::log10(size)));
+    if (size < std::pow(10.0, magnitude))
+        --magnitude;
+    return magnitude;
+}
+
 double readPrefix(QStringView text, qsizetype start, qsizetype length) {
     return finiteNumber(QLocale::c().toDouble(text.mid(start, length)));
 }
@@ -55,7 +66,7 @@ QString bareText(double value) {
     if (value == std::trunc(value) && std::abs(value) < 1e15)
         return QString::number(static_cast<qlonglong>(value));
     // Fifteen significant digits, but never in exponent form: "1e+20" would read back as 1.
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(value))));
+    const int magnitude = decimalMagnitude(value);
     QString text = QLocale::c().toString(value, 'f', std::max(0, 14 - magnitude));
     if (text.contains(u'.')) {
         while (text.endsWith(u'0'))

@@ -33,6 +33,8 @@ void NumbersTest::numberTextHasBlankForSign_data() {
                                            << "0.3";
     QTest::newRow("large, never as exponent") << 1e20 << " 100000000000000000000"
                                               << "100000000000000000000";
+    QTest::newRow("just below a power of ten") << 999999.999999999 << " 999999.999999999"
+                                               << "999999.999999999";
     QTest::newRow("small, never as exponent") << -0.000001 << "-0.000001"
                                               << "-0.000001";
 }
