@@ -2,6 +2,8 @@
 
 #include "app/form0.h"
 #include "klasse/class_room.h"
+#include "klasse/class_session.h"
+#include "platform/numbers.h"
 #include "platform/printer.h"
 #include "syllables/reading_help.h"
 
@@ -17,7 +19,8 @@ MoxApp::MoxApp(Dialogs& dialogs, RandomSource& random, const QDir& workDir,
     , settings_(settings)
     , readingHelp_(std::make_unique<ReadingHelp>(settings, workDir))
     , systemPrinter_(std::make_unique<SystemPrinter>(workDir))
-    , printer_(systemPrinter_.get()) {}
+    , printer_(systemPrinter_.get())
+    , clock_([] { return QDateTime::currentDateTime(); }) {}
 
 MoxApp::~MoxApp() {
     speech_->stop();
@@ -55,6 +58,26 @@ ClassRoom& MoxApp::classRoom() {
     if (!classRoom_)
         classRoom_ = std::make_unique<ClassRoom>(workDir_, settings_, QSysInfo::machineHostName());
     return *classRoom_;
+}
+
+ClassSession& MoxApp::session() {
+    if (!session_)
+        session_ = std::make_unique<ClassSession>(classRoom(), clock_);
+    return *session_;
+}
+
+void MoxApp::taskBegun() {
+    if (session_)
+        session_->taskBegun();
+}
+
+void MoxApp::recordTask(const TaskRecord& task) {
+    if (session_)
+        session_->record(task);
+}
+
+void MoxApp::setPointsTotal(double total) {
+    main_->Bezeichnung1->setText(bareText(total));
 }
 
 void MoxApp::addPoints(double delta, PointsForm form) {

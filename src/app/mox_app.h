@@ -2,21 +2,25 @@
 
 #include "app/points.h"
 #include "app/shared_texts.h"
+#include "klasse/task_record.h"
 #include "platform/program_settings.h"
 #include "platform/screen_reader.h"
 #include "platform/speech.h"
 #include "platform/spoken_dialogs.h"
 #include "platform/window.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <typeindex>
 #include <unordered_map>
 
 class ClassRoom;
+class ClassSession;
 class Dialogs;
 class Form0;
 class Printer;
@@ -77,7 +81,20 @@ public:
     // The class of the working folder, read when first asked for.
     ClassRoom& classRoom();
 
+    // The child at the computer and their record, made when first asked for.
+    ClassSession& session();
+    // The clock of the records; the system's unless another was put in its place, before the
+    // class is first asked for.
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
+    // The task the child now sees starts its time (see ClassSession).
+    void taskBegun();
+    // Keeps a finished or left task in the record of the child at the computer; nothing
+    // without a chosen child. Windows call it where they add or take points, or end a task.
+    void recordTask(const TaskRecord& task);
+
     void addPoints(double delta, PointsForm form = PointsForm::Bare);
+    // Writes total as the points caption (a child's own total when they choose themself).
+    void setPointsTotal(double total);
     QString pointsCaption() const;
 
     // Closes every window at once and leaves the event loop; nothing is saved.
@@ -104,5 +121,7 @@ private:
     std::unordered_map<std::type_index, std::unique_ptr<MoxWindow>> windows_;
     std::unique_ptr<Form0> main_;
     std::unique_ptr<ClassRoom> classRoom_;
+    std::function<QDateTime()> clock_;
+    std::unique_ptr<ClassSession> session_;
     bool ended_ = false;
 };

@@ -4,7 +4,7 @@
 
 namespace {
 constexpr char kSeparator = '\t';
-constexpr int kFields = 9; // eight of the record and the checksum
+constexpr int kFields = 10; // nine of the record and the checksum
 
 QByteArray field(const QString& text) {
     return text.simplified().toUtf8();
@@ -24,7 +24,8 @@ std::optional<double> number(QByteArrayView text) {
 QByteArray recordLine(const TaskRecord& record) {
     QByteArray line =
         record.when.toOffsetFromUtc(record.when.offsetFromUtc()).toString(Qt::ISODate).toUtf8();
-    for (const QString& text : {record.computer, record.exercise, record.task, record.answer})
+    for (const QString& text :
+         {record.computer, record.exercise, record.task, record.expected, record.answer})
         line += kSeparator + field(text);
     line += kSeparator;
     line += record.right ? "richtig" : "falsch";
@@ -43,15 +44,16 @@ std::optional<TaskRecord> parseRecordLine(QByteArrayView line) {
         return std::nullopt;
     TaskRecord record;
     record.when = QDateTime::fromString(QString::fromUtf8(fields[0]), Qt::ISODate);
-    const bool right = fields[5] == "richtig";
-    const std::optional<double> points = number(fields[6]);
-    const std::optional<double> seconds = number(fields[7]);
-    if (!record.when.isValid() || (!right && fields[5] != "falsch") || !points || !seconds)
+    const bool right = fields[6] == "richtig";
+    const std::optional<double> points = number(fields[7]);
+    const std::optional<double> seconds = number(fields[8]);
+    if (!record.when.isValid() || (!right && fields[6] != "falsch") || !points || !seconds)
         return std::nullopt;
     record.computer = QString::fromUtf8(fields[1]);
     record.exercise = QString::fromUtf8(fields[2]);
     record.task = QString::fromUtf8(fields[3]);
-    record.answer = QString::fromUtf8(fields[4]);
+    record.expected = QString::fromUtf8(fields[4]);
+    record.answer = QString::fromUtf8(fields[5]);
     record.right = right;
     record.points = *points;
     record.seconds = *seconds;

@@ -12,8 +12,9 @@ struct TaskRecord {
     QDateTime when;
     QString computer;
     QString exercise;
-    QString task;   // the letters, row or word dealt
-    QString answer; // what the child chose, where the exercise asks for something
+    QString task;     // the letters, row or word dealt
+    QString expected; // the right answer, where the exercise has one
+    QString answer;   // what the child chose, where the exercise asks for something
     bool right = false;
     double points = 0; // given, or taken when negative
     double seconds = 0;
