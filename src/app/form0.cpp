@@ -19,6 +19,7 @@
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/memo.h"
+#include "klasse/exercise_names.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -328,6 +329,11 @@ void Form0::Bild13_Click() {
     }
     // A game costs exactly the threshold; which of the two it is, is left to chance.
     app_.addPoints(-threshold);
+    TaskRecord reward;
+    reward.exercise = ExerciseName::belohnung();
+    reward.right = true;
+    reward.points = -threshold;
+    app_.recordTask(reward);
     if (static_cast<int>(2 * app_.random().rnd()) == 0)
         app_.open(app_.window<memo>());
     else

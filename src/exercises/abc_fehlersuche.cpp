@@ -1,6 +1,7 @@
 #include "exercises/abc_fehlersuche.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -41,7 +42,8 @@ bool isPlainKey(const QKeyEvent& event) {
 } // namespace
 
 Form9::Form9(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcFehlersuche()) {
     setWindowTitle(QStringLiteral("A B C - Fehlersuche"));
     setBackgroundColor(Qt::white);
     setClientSize(7500, 3060);
@@ -154,6 +156,7 @@ void Form9::Bild3_Click() {
         std::swap(row[first - 1], row[first]);
     }
     Bezeichnung4->setText(displayText(row));
+    task_.deal(Bezeichnung4->text().simplified());
     hearAgain();
 }
 
@@ -169,6 +172,9 @@ void Form9::Befehl2_Click() {
 
 void Form9::decide(bool right, const QString& correction) {
     const double counter = textToNumber(Bezeichnung5->text());
+    const bool saidFaulty = right == (Bezeichnung4->text() != Bezeichnung6->text());
+    task_.finish(saidFaulty ? QStringLiteral("falsch") : QStringLiteral("richtig"), right,
+                 right && counter + 1 >= kCounterForReward ? kReward : 0);
     if (right) {
         writeCounter(counter + 1);
         checkReward();
@@ -200,5 +206,6 @@ void Form9::Bild2_Click() {
 }
 
 void Form9::Bild1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "app/mox_app.h"
 #include "exercises/letter_panel.h"
+#include "klasse/exercise_names.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -26,7 +27,8 @@ constexpr int kReward = 3;
 } // namespace
 
 Form4::Form4(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcLuecken()) {
     setWindowTitle(QStringLiteral("A B C - Lücken"));
     setBackgroundColor(Qt::white);
     setClientSize(6885, 2430);
@@ -110,11 +112,13 @@ void Form4::newGapRow() {
     for (const QChar letter : row)
         letterRow += letter + kSpacing;
     Bezeichnung1->setText(letterRow);
+    task_.deal(letterRow.simplified(), Bezeichnung3->text());
 }
 
 void Form4::Form_KeyDown(QChar letter) {
     app_.speech().say(letter);
     if (QString(letter) != Bezeichnung3->text().toUpper()) {
+        task_.attempt(letter, false, 0);
         app_.dialogs().msgBox(QStringLiteral("Fehler, bitte neu eingeben!\r"), MsgBox::OkOnly,
                               QStringLiteral("A B C - Lücke"));
         return;
@@ -126,11 +130,13 @@ void Form4::Form_KeyDown(QChar letter) {
                               MsgBox::OkOnly, QStringLiteral("Belohnung"));
         app_.addPoints(kReward);
     }
+    task_.finish(letter, true, rightAnswers > kAnswersBeforeReward ? kReward : 0);
     newGapRow();
     // The letter that was right, then the next row.
     app_.speech().say(letter + QStringLiteral("\n") + spokenTask());
 }
 
 void Form4::Picture1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }

@@ -1,6 +1,7 @@
 #include "exercises/buchstabensuche.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -38,7 +39,8 @@ const QString kHelp = QStringLiteral("Ein Buchstabe des ABC's fehlt.\r"
 } // namespace
 
 Form6::Form6(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::buchstabensuche()) {
     setWindowTitle(kTitle);
     setBackgroundColor(Qt::white);
     setClientSize(8415, 5745);
@@ -117,6 +119,7 @@ void Form6::Form_Activate() {
 }
 
 void Form6::Bild1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }
 
@@ -144,7 +147,9 @@ void Form6::HBildlauf1_Change() {
 }
 
 void Form6::Bezeichnung2_Click() {
+    const QString chosen = Bezeichnung2->text().trimmed().left(1).toUpper();
     if (!Bezeichnung2->text().contains(Bezeichnung1->text())) {
+        task_.attempt(chosen, false, 0);
         app_.dialogs().msgBox(QStringLiteral("Pech, versuch's nochmal ... !\r"), MsgBox::OkOnly,
                               QStringLiteral("F e h l e r"));
         return;
@@ -152,6 +157,7 @@ void Form6::Bezeichnung2_Click() {
     app_.dialogs().msgBox(QStringLiteral("Gut, du bekommst 1 Punkt dazu!\r"), MsgBox::OkOnly,
                           QStringLiteral("L ö s u n g"));
     app_.addPoints(1);
+    task_.finish(chosen, true, 1);
     scatterLetters();
 }
 
@@ -182,6 +188,8 @@ void Form6::scatterLetters() {
                            font, outline);
     }
     Bezeichnung1->setText(QString(letterRow).remove(kPrinted));
+    task_.deal(QString(letters).replace(Bezeichnung1->text(), QStringLiteral("_")),
+               Bezeichnung1->text().toUpper());
 }
 
 // How many grid lines apart two letters must stand, across or down, so that they never touch:
