@@ -1,9 +1,12 @@
-// Times what keeping a task costs the child's window: recording a task into a records file that
-// already holds a school year of tasks. Run by hand: build/bench/bench_task_records [tasks]
+// Times what keeping a task costs the child's window, recording a task into a records file that
+// already holds a school year of tasks, and drawing a task through the child's boxes then.
+// Run by hand: build/bench/bench_task_records [tasks]
 #include "fixture.h"
 #include "klasse/class_room.h"
 #include "klasse/class_session.h"
 #include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -61,5 +64,26 @@ int main(int argc, char* argv[]) {
     }
     report("recording a task", times);
 
+    room.list().setPractiseWeak(true);
+    QChar last;
+    times.clear();
+    for (int run = 0; run < 1000; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        last = practiceBoxes(fx.app())->drawLetter(fx.random, kCapitals, last);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    report("drawing a letter through the boxes", times);
+    QStringList words;
+    for (int number = 0; number < 500; ++number)
+        words.append(QStringLiteral("Wort%1").arg(number) + QChar(u'A' + number % 26));
+    times.clear();
+    for (int run = 0; run < 1000; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        practiceBoxes(fx.app())->drawWord(fx.random, words, run % 500);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    report("drawing one of 500 words through the boxes", times);
     return 0;
 }

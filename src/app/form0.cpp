@@ -20,6 +20,7 @@
 #include "games/galgen.h"
 #include "games/memo.h"
 #include "klasse/exercise_names.h"
+#include "klasse/practice.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -367,7 +368,7 @@ void Form0::Bild16_Click() {
         app_.dialogs().msgBox(noWords, MsgBox::OkOnly, QStringLiteral("Galgenspiel"));
         return;
     }
-    const int index = app_.random().uniform(0, game.Liste2->count());
+    const int index = drawWord(app_, *game.Liste2);
     QString& word = app_.shared().wordText;
     word = game.Liste2->item(index)->text();
     delete game.Liste2->takeItem(index);

@@ -2,6 +2,8 @@
 
 #include "app/mox_app.h"
 #include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -146,7 +148,21 @@ void Form9::keyPressEvent(QKeyEvent* event) {
 void Form9::Bild3_Click() {
     RandomSource& random = app_.random();
     const QString& alphabet = random.uniform(0, 2) == 0 ? kCapitals : kSmallLetters;
-    const int p = random.uniform(1, kSliceStarts);
+    int p = 0;
+    if (const LetterBoxes* boxes = practiceBoxes(app_)) {
+        // Rows around a weak letter come more often; never the last row again.
+        QList<bool> weak;
+        int last = -1;
+        for (int start = 1; start <= kSliceStarts; ++start) {
+            const QString letters = alphabet.mid(start - 1, kRowLength);
+            weak.append(std::ranges::any_of(letters, [&](QChar c) { return boxes->isWeak(c); }));
+            if (displayText(letters) == Bezeichnung6->text())
+                last = start - 1;
+        }
+        p = LetterBoxes::draw(random, weak, last) + 1;
+    } else {
+        p = random.uniform(1, kSliceStarts);
+    }
     QString row = alphabet.mid(p - 1, kRowLength);
     Bezeichnung6->setText(displayText(row));
     if (random.uniform(0, 2) == 1) {

@@ -6,6 +6,8 @@
 #include "exercises/woerterbuch.h"
 #include "exercises/word_list.h"
 #include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -125,7 +127,7 @@ void Form10::newSoundWord() {
         app_.backToMain(*this);
         return;
     }
-    const int index = app_.random().uniform(0, Liste2->count());
+    const int index = drawWord(app_, *Liste2);
     QString& word = app_.shared().wordText;
     word = Liste2->item(index)->text();
     delete Liste2->takeItem(index);

@@ -3,6 +3,8 @@
 #include "app/mox_app.h"
 #include "exercises/letter_panel.h"
 #include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -12,6 +14,8 @@
 #include "platform/twips.h"
 
 #include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -103,9 +107,22 @@ void Form4::newGapRow() {
     letterRow = kCapitals;
     RandomSource& random = app_.random();
     random.randomize();
-    const int first = random.uniform(1, static_cast<int>(letterRow.size()) - kRowLength + 1);
+    const int starts = static_cast<int>(letterRow.size()) - kRowLength + 1;
+    int first = 0;
+    int gap = 0;
+    if (const LetterBoxes* boxes = practiceBoxes(app_)) {
+        // The gap's letter first, never the last one again, then a row around it.
+        const QString last = Bezeichnung3->text();
+        const auto letter = static_cast<int>(letterRow.indexOf(
+            boxes->drawLetter(random, letterRow, last.isEmpty() ? QChar() : last.at(0))));
+        const int lowest = std::max(1, letter + 2 - kRowLength);
+        first = random.uniform(lowest, std::min(letter + 1, starts) - lowest + 1);
+        gap = letter + 2 - first;
+    } else {
+        first = random.uniform(1, starts);
+        gap = random.uniform(1, kRowLength);
+    }
     QString row = letterRow.mid(first - 1, kRowLength);
-    const int gap = random.uniform(1, kRowLength);
     Bezeichnung3->setText(row.at(gap - 1));
     row[gap - 1] = kGap;
     letterRow = kSpacing;

@@ -2,6 +2,8 @@
 
 #include "app/mox_app.h"
 #include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -166,6 +168,11 @@ void Form6::scatterLetters() {
     QString& letterRow = app_.shared().letterRow;
     const QString letters = random.uniform(0, 2) == 1 ? kCapitals : kSmallLetters;
     random.randomize();
+    // Following the child's record, the missing letter is drawn first and kept off the field.
+    const LetterBoxes* boxes = practiceBoxes(app_);
+    const QString last = Bezeichnung1->text();
+    const QChar missing =
+        boxes ? boxes->drawLetter(random, letters, last.isEmpty() ? QChar() : last.at(0)) : QChar();
     const QFont font = Twips::font(QStringLiteral("Comic Sans MS"), 24, true);
     const LetterSpacing spacing = spacingFor(letters, font);
     QList<Placed> placed;
@@ -173,8 +180,12 @@ void Form6::scatterLetters() {
     // deals in three come through, so starting over is quick.
     do {
         letterRow = letters;
+        if (boxes)
+            letterRow[letters.indexOf(missing)] = kPrinted;
         placed.clear();
     } while (!placeLetters(letterRow, spacing, placed));
+    if (boxes)
+        letterRow[letters.indexOf(missing)] = missing;
 
     surface->clear();
     for (const Placed& letter : std::as_const(placed)) {

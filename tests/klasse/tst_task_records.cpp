@@ -14,6 +14,7 @@
 #include "games/memo.h"
 #include "klasse/class_room.h"
 #include "klasse/class_session.h"
+#include "klasse/letter_boxes.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -63,6 +64,9 @@ class TaskRecordsTest : public QObject {
 private slots:
     void rightWrongAndLeft_data();
     void rightWrongAndLeft();
+    void confusedLettersComeMoreOften();
+    void drawsFollowTheSwitch_data();
+    void drawsFollowTheSwitch();
 };
 
 void TaskRecordsTest::rightWrongAndLeft_data() {
@@ -266,6 +270,112 @@ void TaskRecordsTest::rightWrongAndLeft() {
         task = kept(task.exercise, task.task, task.expected, task.answer, task.right, task.points);
     }
     QCOMPARE(tasks, expected);
+}
+
+// A child who takes d for b, later no longer: b and d come about three times as often while
+// they are weak, evenly again once answered right on a few days.
+void TaskRecordsTest::confusedLettersComeMoreOften() {
+    TimeSeededRandom random([] { return 0.0; }, 11);
+    LetterBoxes boxes;
+    QDateTime day(QDate(2026, 3, 2), QTime(8, 0));
+    QChar last;
+    int weak[2] = {}, even[2] = {}; // tasks, then those with b or d
+    for (int task = 0; task < 1000; ++task) {
+        day = day.addSecs(task % 50 == 0 ? 86400 : 60);
+        const QChar letter = boxes.drawLetter(random, kAbc, last);
+        QVERIFY(letter != last);
+        last = letter;
+        const bool bd = letter == u'B' || letter == u'D';
+        const int weakOnes = boxes.isWeak("b") + boxes.isWeak("d");
+        int* counts = weakOnes == 2 ? weak : weakOnes == 0 && task >= 500 ? even : nullptr;
+        if (counts) {
+            ++counts[0];
+            counts[1] += bd;
+        }
+        const QChar answer = task < 500 && bd ? QChar(u'B' + u'D' - letter.unicode()) : letter;
+        boxes.take({day, {}, "ABC-Lücken", "", letter, answer, answer == letter, 0, 0});
+    }
+    QVERIFY(!boxes.isWeak("d"));
+    const double weakTimes = weak[1] * 13.0 / weak[0], evenTimes = even[1] * 13.0 / even[0];
+    QVERIFY2(weakTimes >= 2.5 && weakTimes <= 3.5, qPrintable(QString::number(weakTimes)));
+    QVERIFY2(evenTimes >= 0.6 && evenTimes <= 1.4, qPrintable(QString::number(evenTimes)));
+}
+
+using Deal = std::function<QString(Fixture&)>;
+Q_DECLARE_METATYPE(Deal)
+
+void TaskRecordsTest::drawsFollowTheSwitch_data() {
+    QTest::addColumn<Deal>("deal");    // the next task, shown to the child
+    QTest::addColumn<bool>("letters"); // b and d come more often with the switch on
+    QTest::newRow("ABC-Lücken") << Deal([](Fixture& fx) {
+        Fixture::click(fx.main().Bild8);
+        const QString gap = fx.window<Form4>().Bezeichnung3->text();
+        Fixture::click(fx.window<Form4>().Picture1);
+        return gap;
+    }) << true;
+    QTest::newRow("Buchstabensuche") << Deal([](Fixture& fx) {
+        if (!fx.window<Form6>().isVisible())
+            Fixture::click(fx.main().Bild11);
+        Fixture::click(fx.window<Form6>().Bild2);
+        return fx.window<Form6>().Bezeichnung1->text();
+    }) << true;
+    QTest::newRow("ABC-Fehlersuche") << Deal([](Fixture& fx) {
+        if (!fx.window<Form9>().isVisible())
+            Fixture::click(fx.main().Bild15);
+        Fixture::click(fx.window<Form9>().Bild3);
+        return fx.window<Form9>().Bezeichnung6->text();
+    }) << true;
+    QTest::newRow("ABC-Laute") << Deal([](Fixture& fx) {
+        if (!fx.window<Form10>().isVisible())
+            Fixture::click(fx.main().Bild17);
+        Fixture::click(fx.window<Form10>().Bild2);
+        return fx.window<Form10>().Bezeichnung1->text();
+    }) << false;
+    QTest::newRow("Galgenspiel") << Deal([](Fixture& fx) {
+        Fixture::click(fx.main().Bild16);
+        Fixture::click(fx.window<galgen>().Bild1);
+        return fx.app().shared().wordText;
+    }) << false;
+}
+
+// Without a class, or with the teacher's switch off, the same seed deals the same tasks; with it
+// on, a child who took d for b meets them more often.
+void TaskRecordsTest::drawsFollowTheSwitch() {
+    QFETCH(Deal, deal);
+    QFETCH(bool, letters);
+    QList<QStringList> dealt;
+    for (const int mode : {0, 1, 2}) { // no class, switch off, switch on
+        Fixture fx(5);
+        fx.writeFile("MOXABC.TXT", wordListBytes(QStringList{"Dach", "Bus", "Oma", "Zug", "Hut",
+                                                             "Ei", "Igel", "Rad", "Kuh", "Sofa"}));
+        fx.start();
+        int child = 0;
+        if (mode > 0) {
+            ClassRoom& room = fx.app().classRoom();
+            room.list().add("Lena", &child);
+            room.list().setPractiseWeak(mode == 2);
+            TaskRecord confusion = kept("ABC-Lücken", "A _ C", "B", "D", false, 0);
+            confusion.when = QDateTime(QDate(2026, 3, 2), QTime(8, 0));
+            room.records().record(child, confusion);
+            fx.app().session().choose(child);
+        }
+        QStringList tasks;
+        for (int i = 0; i < 100; ++i)
+            tasks.append(deal(fx));
+        VERIFY_DIALOGS(fx);
+        dealt.append(tasks);
+    }
+    QCOMPARE(dealt[1], dealt[0]);
+    QVERIFY(dealt[2] != dealt[0]);
+    auto withBD = [](const QStringList& tasks) {
+        return std::ranges::count_if(tasks, [](const QString& task) {
+            return task.contains(u'B', Qt::CaseInsensitive) ||
+                   task.contains(u'D', Qt::CaseInsensitive);
+        });
+    };
+    if (letters)
+        QVERIFY2(withBD(dealt[2]) >= 2 * withBD(dealt[0]) && withBD(dealt[0]) > 0,
+                 qPrintable(QStringLiteral("%1 %2").arg(withBD(dealt[2])).arg(withBD(dealt[0]))));
 }
 
 QTEST_MAIN(TaskRecordsTest)
