@@ -36,6 +36,7 @@ TaskRecord task(const QString& time, const QString& word, bool right) {
             "ABC-Lücken",
             word,
             "F",
+            "F",
             right,
             right ? 1.0 : -1.0,
             4.5};
