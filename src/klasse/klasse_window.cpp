@@ -53,7 +53,7 @@ void KlasseWindow::createControls() {
     removeButton = button(QStringLiteral("Entfernen"), 1965, &KlasseWindow::removeChild);
     backButton = button(QStringLiteral("Zurück"), 4785, &KlasseWindow::back);
     practiseBox = new QCheckBox(QStringLiteral("Üben, was schwerfällt"), this);
-    place(practiseBox, 120, 5400, 8280, 375);
+    place(practiseBox, 120, 5400, 3480, 375);
     connect(practiseBox, &QCheckBox::toggled, this, &KlasseWindow::setPractising);
 
     pictureChoice = new QWidget(this);

@@ -89,7 +89,7 @@ void TaskRecordsTest::rightWrongAndLeft_data() {
         Fixture::click(fx.main().Bild11);
         Form6& f = fx.window<Form6>();
         const QString shown = f.Bezeichnung1->text(), missing = shown.toUpper();
-        const QString task = (missing == shown ? kAbc : kAbc.toLower()).replace(shown, "_");
+        const QString task = QString(missing == shown ? kAbc : kAbc.toLower()).replace(shown, "_");
         Tasks expected;
         for (const QChar letter : {otherThan(missing), missing.at(0)}) {
             f.HBildlauf1->setValue(letter.unicode() - u'A' + 1);
