@@ -19,6 +19,8 @@
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/memo.h"
+#include "klasse/exercise_names.h"
+#include "klasse/practice.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -328,6 +330,11 @@ void Form0::Bild13_Click() {
     }
     // A game costs exactly the threshold; which of the two it is, is left to chance.
     app_.addPoints(-threshold);
+    TaskRecord reward;
+    reward.exercise = ExerciseName::belohnung();
+    reward.right = true;
+    reward.points = -threshold;
+    app_.recordTask(reward);
     if (static_cast<int>(2 * app_.random().rnd()) == 0)
         app_.open(app_.window<memo>());
     else
@@ -361,7 +368,7 @@ void Form0::Bild16_Click() {
         app_.dialogs().msgBox(noWords, MsgBox::OkOnly, QStringLiteral("Galgenspiel"));
         return;
     }
-    const int index = app_.random().uniform(0, game.Liste2->count());
+    const int index = drawWord(app_, *game.Liste2);
     QString& word = app_.shared().wordText;
     word = game.Liste2->item(index)->text();
     delete game.Liste2->takeItem(index);

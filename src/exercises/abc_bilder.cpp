@@ -1,7 +1,9 @@
 #include "exercises/abc_bilder.h"
 
 #include "app/mox_app.h"
+#include "app/shared_texts.h"
 #include "exercises/dot_canvas.h"
+#include "klasse/exercise_names.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -30,7 +32,8 @@ double numberIn(const QLabel* label) {
 } // namespace
 
 Form1::Form1(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcBilder()) {
     setWindowTitle(kTitle);
     setBackgroundColor(Qt::white);
     setClientSize(7920, 7980);
@@ -108,8 +111,12 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::Bild1_MouseDown(int x, int y) {
-    if (const std::optional<QChar> letter = Bild1->letterAt(QPoint(x, y)))
+    if (!task_.inPlay())
+        task_.deal(QStringLiteral("Bild %1").arg(HBildlauf1->value()));
+    if (const std::optional<QChar> letter = Bild1->letterAt(QPoint(x, y))) {
         app_.speech().say(*letter);
+        checkOrder(*letter);
+    }
     // A stored 0 stands for no click yet, so the first click draws only a dot.
     double lastX = numberIn(Bezeichnung3);
     if (lastX == 0)
@@ -127,10 +134,26 @@ void Form1::Bild1_MouseDown(int x, int y) {
     checkClicks();
 }
 
+// A dot other than the next one in the ABC goes into the record as a wrong step, with the dot
+// that was due; the picture itself never says so, the line drawn shows it. Clicking the same dot
+// again is no step.
+void Form1::checkOrder(QChar letter) {
+    const QString& clicked = task_.steps();
+    qsizetype inOrder = 0;
+    for (const QChar dot : clicked) {
+        if (inOrder < kCapitals.size() && dot == kCapitals.at(inOrder))
+            ++inOrder;
+    }
+    if (inOrder < kCapitals.size() && letter != kCapitals.at(inOrder) && !clicked.endsWith(letter))
+        task_.attempt(letter, false, 0, QString(kCapitals.at(inOrder)));
+    task_.addStep(letter);
+}
+
 void Form1::checkClicks() {
     if (numberIn(Bezeichnung6) < ClicksForPoint)
         return;
     app_.addPoints(1);
+    task_.finish(task_.steps(), true, 1);
     app_.dialogs().msgBox(QStringLiteral("Du bekommst einen Punkt dazu!\r"), MsgBox::OkOnly,
                           kTitle);
     Bezeichnung6->setText(QStringLiteral("0"));
@@ -146,6 +169,7 @@ void Form1::Bild4_Click() {
 }
 
 void Form1::Bild5_Click() {
+    task_.leave();
     Bild1->clearLines();
     lineToUndo_ = false;
     for (QLabel* state : {Bezeichnung1, Bezeichnung2, Bezeichnung3, Bezeichnung4})
@@ -166,6 +190,7 @@ QString Form1::spokenTask() const {
 }
 
 void Form1::HBildlauf1_Change() {
+    task_.leave();
     Bild1->showPicture(picturePath(HBildlauf1->value()));
     Bild1->clearLines();
     lineToUndo_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 class DotCanvas;
@@ -52,8 +53,10 @@ protected:
 private:
     void createControls();
     void checkClicks();
+    void checkOrder(QChar letter);
 
     MoxApp& app_;
+    TaskInPlay task_;
     // The last line drawn is still on the picture and may be taken back.
     bool lineToUndo_ = false;
 };

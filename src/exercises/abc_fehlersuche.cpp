@@ -1,6 +1,9 @@
 #include "exercises/abc_fehlersuche.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -41,7 +44,8 @@ bool isPlainKey(const QKeyEvent& event) {
 } // namespace
 
 Form9::Form9(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcFehlersuche()) {
     setWindowTitle(QStringLiteral("A B C - Fehlersuche"));
     setBackgroundColor(Qt::white);
     setClientSize(7500, 3060);
@@ -144,7 +148,21 @@ void Form9::keyPressEvent(QKeyEvent* event) {
 void Form9::Bild3_Click() {
     RandomSource& random = app_.random();
     const QString& alphabet = random.uniform(0, 2) == 0 ? kCapitals : kSmallLetters;
-    const int p = random.uniform(1, kSliceStarts);
+    int p = 0;
+    if (const LetterBoxes* boxes = practiceBoxes(app_)) {
+        // Rows around a weak letter come more often; never the last row again.
+        QList<bool> weak;
+        int last = -1;
+        for (int start = 1; start <= kSliceStarts; ++start) {
+            const QString letters = alphabet.mid(start - 1, kRowLength);
+            weak.append(std::ranges::any_of(letters, [&](QChar c) { return boxes->isWeak(c); }));
+            if (displayText(letters) == Bezeichnung6->text())
+                last = start - 1;
+        }
+        p = LetterBoxes::draw(random, weak, last) + 1;
+    } else {
+        p = random.uniform(1, kSliceStarts);
+    }
     QString row = alphabet.mid(p - 1, kRowLength);
     Bezeichnung6->setText(displayText(row));
     if (random.uniform(0, 2) == 1) {
@@ -154,6 +172,7 @@ void Form9::Bild3_Click() {
         std::swap(row[first - 1], row[first]);
     }
     Bezeichnung4->setText(displayText(row));
+    task_.deal(Bezeichnung4->text().simplified());
     hearAgain();
 }
 
@@ -169,6 +188,9 @@ void Form9::Befehl2_Click() {
 
 void Form9::decide(bool right, const QString& correction) {
     const double counter = textToNumber(Bezeichnung5->text());
+    const bool saidFaulty = right == (Bezeichnung4->text() != Bezeichnung6->text());
+    task_.finish(saidFaulty ? QStringLiteral("falsch") : QStringLiteral("richtig"), right,
+                 right && counter + 1 >= kCounterForReward ? kReward : 0);
     if (right) {
         writeCounter(counter + 1);
         checkReward();
@@ -200,5 +222,6 @@ void Form9::Bild2_Click() {
 }
 
 void Form9::Bild1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }

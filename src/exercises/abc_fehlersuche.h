@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 class MoxApp;
@@ -49,4 +50,5 @@ private:
     void checkReward();
 
     MoxApp& app_;
+    TaskInPlay task_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/mox_app.h"
 #include "exercises/word_sets.h"
+#include "klasse/exercise_names.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -73,7 +74,8 @@ QStringList drawDifferent(RandomSource& random, const QStringList& candidates, i
 } // namespace
 
 Form2::Form2(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcFolgen()) {
     setWindowTitle(kTitle);
     setBackgroundColor(Qt::white);
     setClientSize(7605, 4680);
@@ -216,6 +218,7 @@ void Form2::Befehl2_Click() {
         Liste2->addSorted(letter);
     }
     Liste1->setCurrentRow(0);
+    task_.deal(lineTexts(*Liste1).join(u' '));
     hearAgain();
 }
 
@@ -263,6 +266,7 @@ void Form2::dealWords(const QString& code, const QStringList& pool) {
     for (const QString& line : lines)
         Liste2->addSorted(line);
     Liste1->setCurrentRow(0);
+    task_.deal(lineTexts(*Liste1).join(u' '));
     hearAgain();
 }
 
@@ -276,6 +280,7 @@ void Form2::sayLine(const QListWidgetItem* line) {
 }
 
 void Form2::Bild1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }
 
@@ -328,6 +333,7 @@ void Form2::checkOrder() {
                               numberText(points),
                           MsgBox::OkOnly, QStringLiteral("ABC-Folgen"));
     app_.addPoints(points);
+    task_.finish(lineTexts(*Liste1).join(u' '), true, points);
     HBildlauf1_Change();
 }
 

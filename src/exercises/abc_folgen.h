@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 class AbcListBox;
@@ -74,4 +75,5 @@ private:
     void sayLine(const QListWidgetItem* line);
 
     MoxApp& app_;
+    TaskInPlay task_;
 };

@@ -5,6 +5,9 @@
 #include "exercises/letters.h"
 #include "exercises/woerterbuch.h"
 #include "exercises/word_list.h"
+#include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -22,7 +25,8 @@ const QColor kCyan(0, 255, 255);
 } // namespace
 
 Form10::Form10(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcLaute()) {
     setWindowTitle(QStringLiteral("A B C - Laute"));
     setBackgroundColor(Qt::white);
     setClientSize(8145, 3510);
@@ -85,6 +89,7 @@ void Form10::Form_Activate() {
 }
 
 void Form10::Bild1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }
 
@@ -122,7 +127,7 @@ void Form10::newSoundWord() {
         app_.backToMain(*this);
         return;
     }
-    const int index = app_.random().uniform(0, Liste2->count());
+    const int index = drawWord(app_, *Liste2);
     QString& word = app_.shared().wordText;
     word = Liste2->item(index)->text();
     delete Liste2->takeItem(index);
@@ -130,6 +135,7 @@ void Form10::newSoundWord() {
     QString& mask = app_.shared().wordMask;
     mask = Letters::blankMask(word);
     Bezeichnung2->setText(mask);
+    task_.deal(word, word);
     hearAgain();
 }
 
@@ -137,6 +143,7 @@ void Form10::Liste1_Click() {
     const QString& word = app_.shared().wordText;
     QString& mask = app_.shared().wordMask;
     app_.speech().say(Liste1->chosenLetter());
+    task_.addStep(Liste1->chosenLetter());
     if (!Letters::reveal(word, mask, Liste1->chosenLetter())) {
         Bezeichnung3->setText(bareText(textToNumber(Bezeichnung3->text()) + 1));
         return;
@@ -144,10 +151,12 @@ void Form10::Liste1_Click() {
     Bezeichnung2->setText(mask);
     if (!Letters::isSolved(mask))
         return;
-    if (textToNumber(Bezeichnung3->text()) == 0) {
+    const bool withoutFault = textToNumber(Bezeichnung3->text()) == 0;
+    if (withoutFault) {
         app_.dialogs().msgBox(QStringLiteral("Ohne Fehler, das gibt 1 Punkt dazu!\r"),
                               MsgBox::OkOnly, QStringLiteral("ABC-Laute"));
         app_.addPoints(1);
     }
+    task_.finish(task_.steps(), withoutFault, withoutFault ? 1 : 0);
     newSoundWord();
 }

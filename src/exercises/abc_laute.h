@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 class LetterPanel;
@@ -43,4 +44,5 @@ private:
     void newSoundWord();
 
     MoxApp& app_;
+    TaskInPlay task_;
 };

@@ -2,6 +2,9 @@
 
 #include "app/mox_app.h"
 #include "exercises/letter_panel.h"
+#include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -11,6 +14,8 @@
 #include "platform/twips.h"
 
 #include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -26,7 +31,8 @@ constexpr int kReward = 3;
 } // namespace
 
 Form4::Form4(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcLuecken()) {
     setWindowTitle(QStringLiteral("A B C - Lücken"));
     setBackgroundColor(Qt::white);
     setClientSize(6885, 2430);
@@ -101,20 +107,35 @@ void Form4::newGapRow() {
     letterRow = kCapitals;
     RandomSource& random = app_.random();
     random.randomize();
-    const int first = random.uniform(1, static_cast<int>(letterRow.size()) - kRowLength + 1);
+    const int starts = static_cast<int>(letterRow.size()) - kRowLength + 1;
+    int first = 0;
+    int gap = 0;
+    if (const LetterBoxes* boxes = practiceBoxes(app_)) {
+        // The gap's letter first, never the last one again, then a row around it.
+        const QString last = Bezeichnung3->text();
+        const auto letter = static_cast<int>(letterRow.indexOf(
+            boxes->drawLetter(random, letterRow, last.isEmpty() ? QChar() : last.at(0))));
+        const int lowest = std::max(1, letter + 2 - kRowLength);
+        first = random.uniform(lowest, std::min(letter + 1, starts) - lowest + 1);
+        gap = letter + 2 - first;
+    } else {
+        first = random.uniform(1, starts);
+        gap = random.uniform(1, kRowLength);
+    }
     QString row = letterRow.mid(first - 1, kRowLength);
-    const int gap = random.uniform(1, kRowLength);
     Bezeichnung3->setText(row.at(gap - 1));
     row[gap - 1] = kGap;
     letterRow = kSpacing;
     for (const QChar letter : row)
         letterRow += letter + kSpacing;
     Bezeichnung1->setText(letterRow);
+    task_.deal(letterRow.simplified(), Bezeichnung3->text());
 }
 
 void Form4::Form_KeyDown(QChar letter) {
     app_.speech().say(letter);
     if (QString(letter) != Bezeichnung3->text().toUpper()) {
+        task_.attempt(letter, false, 0);
         app_.dialogs().msgBox(QStringLiteral("Fehler, bitte neu eingeben!\r"), MsgBox::OkOnly,
                               QStringLiteral("A B C - Lücke"));
         return;
@@ -126,11 +147,13 @@ void Form4::Form_KeyDown(QChar letter) {
                               MsgBox::OkOnly, QStringLiteral("Belohnung"));
         app_.addPoints(kReward);
     }
+    task_.finish(letter, true, rightAnswers > kAnswersBeforeReward ? kReward : 0);
     newGapRow();
     // The letter that was right, then the next row.
     app_.speech().say(letter + QStringLiteral("\n") + spokenTask());
 }
 
 void Form4::Picture1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }

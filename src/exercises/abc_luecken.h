@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 class LetterPanel;
@@ -40,4 +41,5 @@ private:
     void Form_KeyDown(QChar letter);
 
     MoxApp& app_;
+    TaskInPlay task_;
 };

@@ -1,6 +1,7 @@
 #include "exercises/abc_reihe.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
 #include "platform/click_guard.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -196,7 +197,8 @@ void LetterHole::paintEvent(QPaintEvent*) {
 }
 
 Form5::Form5(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcReihe()) {
     setWindowTitle(QStringLiteral("A B C - Reihe"));
     setBackgroundColor(QColor(255, 250, 235));
     setClientSize(7320, 5985);
@@ -312,6 +314,7 @@ void Form5::Form_Load() {
 }
 
 void Form5::Bild1_Click() {
+    task_.leave();
     dealLetters();
 }
 
@@ -348,6 +351,13 @@ void Form5::abcfeld_DragDrop(QWidget* source) {
     auto* tile = qobject_cast<LetterTile*>(source);
     if (!tile)
         return;
+    // The row is the task from the first letter the child moves: the tiles as they lie then.
+    if (!task_.inPlay()) {
+        QString dealt;
+        for (const LetterTile* lying : tilesInReadingOrder())
+            dealt += lying->text();
+        task_.deal(dealt);
+    }
     app_.speech().say(tile->text());
     const QString collected = abcfeld->text();
     if (collected.size() < kCapitals.size() && tile->text() == kCapitals.at(collected.size())) {
@@ -355,6 +365,8 @@ void Form5::abcfeld_DragDrop(QWidget* source) {
         if (tile->hasFocus())
             focusTile(1);
         tile->setLetter({});
+    } else if (collected.size() < kCapitals.size() && !tile->text().isEmpty()) {
+        task_.attempt(tile->text(), false, 0, QString(kCapitals.at(collected.size())));
     }
     if (abcfeld->text() != kCapitals)
         return;
@@ -363,5 +375,6 @@ void Form5::abcfeld_DragDrop(QWidget* source) {
         MsgBox::OkOnly, kTitle);
     abcfeld->clear();
     app_.addPoints(2);
+    task_.finish(kCapitals, true, 2);
     Bild1_Click();
 }

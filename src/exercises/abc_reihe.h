@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 #include <QLabel>
@@ -94,5 +95,6 @@ private:
     void focusTile(int offset);
 
     MoxApp& app_;
+    TaskInPlay task_;
     std::array<LetterTile*, TileCount> tiles_{};
 };

@@ -2,6 +2,7 @@
 
 #include "app/mox_app.h"
 #include "exercises/word_sets.h"
+#include "klasse/exercise_names.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -33,7 +34,8 @@ bool isChooseKey(const QKeyEvent& event) {
 } // namespace
 
 Form7::Form7(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::abcWortsuche()) {
     setWindowTitle(QStringLiteral("A B C - Wortsuche"));
     setBackgroundColor(Qt::white);
     setClientSize(6735, 4725);
@@ -167,6 +169,7 @@ void Form7::Bild1_Click() {
 }
 
 void Form7::Bild2_Click() {
+    task_.leave();
     Liste1->clear();
     Liste2->clear();
     app_.backToMain(*this);
@@ -180,10 +183,13 @@ void Form7::Bild3_Click() {
 void Form7::Bezeichnung_Click(ClickLabel* word) {
     const int k = static_cast<int>(textToNumber(Bezeichnung6->text()));
     const QListWidgetItem* asked = Liste2->item(k);
-    if (asked && word->text() == asked->text())
+    if (asked && word->text() == asked->text()) {
+        task_.finish(word->text(), true, 1);
         rightWord();
-    else
+    } else {
+        task_.attempt(word->text(), false, textToNumber(app_.pointsCaption()) > 0 ? -1 : 0);
         wrongWord();
+    }
 }
 
 void Form7::fillWordPool() {
@@ -217,6 +223,7 @@ void Form7::showTask(const QStringList& drawn, int k) {
     }
     Liste2->setCurrentRow(k);
     Bezeichnung6->setText(numberText(k));
+    task_.deal(drawn.join(u' '), Liste2->item(k)->text());
     Bezeichnung7->setText(QStringLiteral("Klicke auf das") + numberText(k + 1) +
                           QStringLiteral(". Wort nach der ABC-Folge!"));
     hearAgain();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 #include <array>
@@ -67,4 +68,5 @@ private:
     void moveFocusBy(int offset);
 
     MoxApp& app_;
+    TaskInPlay task_;
 };

@@ -1,6 +1,9 @@
 #include "exercises/buchstabensuche.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
+#include "klasse/letter_boxes.h"
+#include "klasse/practice.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -38,7 +41,8 @@ const QString kHelp = QStringLiteral("Ein Buchstabe des ABC's fehlt.\r"
 } // namespace
 
 Form6::Form6(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::buchstabensuche()) {
     setWindowTitle(kTitle);
     setBackgroundColor(Qt::white);
     setClientSize(8415, 5745);
@@ -117,6 +121,7 @@ void Form6::Form_Activate() {
 }
 
 void Form6::Bild1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }
 
@@ -144,7 +149,9 @@ void Form6::HBildlauf1_Change() {
 }
 
 void Form6::Bezeichnung2_Click() {
+    const QString chosen = Bezeichnung2->text().trimmed().left(1).toUpper();
     if (!Bezeichnung2->text().contains(Bezeichnung1->text())) {
+        task_.attempt(chosen, false, 0);
         app_.dialogs().msgBox(QStringLiteral("Pech, versuch's nochmal ... !\r"), MsgBox::OkOnly,
                               QStringLiteral("F e h l e r"));
         return;
@@ -152,6 +159,7 @@ void Form6::Bezeichnung2_Click() {
     app_.dialogs().msgBox(QStringLiteral("Gut, du bekommst 1 Punkt dazu!\r"), MsgBox::OkOnly,
                           QStringLiteral("L ö s u n g"));
     app_.addPoints(1);
+    task_.finish(chosen, true, 1);
     scatterLetters();
 }
 
@@ -160,6 +168,11 @@ void Form6::scatterLetters() {
     QString& letterRow = app_.shared().letterRow;
     const QString letters = random.uniform(0, 2) == 1 ? kCapitals : kSmallLetters;
     random.randomize();
+    // Following the child's record, the missing letter is drawn first and kept off the field.
+    const LetterBoxes* boxes = practiceBoxes(app_);
+    const QString last = Bezeichnung1->text();
+    const QChar missing =
+        boxes ? boxes->drawLetter(random, letters, last.isEmpty() ? QChar() : last.at(0)) : QChar();
     const QFont font = Twips::font(QStringLiteral("Comic Sans MS"), 24, true);
     const LetterSpacing spacing = spacingFor(letters, font);
     QList<Placed> placed;
@@ -167,8 +180,12 @@ void Form6::scatterLetters() {
     // deals in three come through, so starting over is quick.
     do {
         letterRow = letters;
+        if (boxes)
+            letterRow[letters.indexOf(missing)] = kPrinted;
         placed.clear();
     } while (!placeLetters(letterRow, spacing, placed));
+    if (boxes)
+        letterRow[letters.indexOf(missing)] = missing;
 
     surface->clear();
     for (const Placed& letter : std::as_const(placed)) {
@@ -182,6 +199,8 @@ void Form6::scatterLetters() {
                            font, outline);
     }
     Bezeichnung1->setText(QString(letterRow).remove(kPrinted));
+    task_.deal(QString(letters).replace(Bezeichnung1->text(), QStringLiteral("_")),
+               Bezeichnung1->text().toUpper());
 }
 
 // How many grid lines apart two letters must stand, across or down, so that they never touch:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 #include <QList>
@@ -70,4 +71,5 @@ private:
     int takeFreeLine(std::array<bool, GridSize>& taken);
 
     MoxApp& app_;
+    TaskInPlay task_;
 };

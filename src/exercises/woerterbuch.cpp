@@ -1,6 +1,7 @@
 #include "exercises/woerterbuch.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -22,7 +23,8 @@ constexpr QChar kUndealt = u'-';
 } // namespace
 
 Form3::Form3(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::woerterbuch()) {
     setWindowTitle(kTitle);
     setBackgroundColor(QColor(255, 250, 235));
     setClientSize(7830, 2805);
@@ -156,6 +158,9 @@ void Form3::newLookupTask() {
     const WordEntry& entry = wordList_.entries[k - 1];
     Bezeichnung3->setText(numberText(entry.page));
     Bezeichnung4->setText(entry.word);
+    if (!isVisible())
+        task_.forget();
+    task_.deal(entry.word, entry.word);
     // The main window deals the first task before the window is shown; that one is said as
     // the window opens.
     if (isVisible())
@@ -187,15 +192,19 @@ void Form3::HBildlauf1_Change() {
 }
 
 void Form3::Befehl2_Click() {
+    const QString page = QString::number(HBildlauf1->value());
     if (HBildlauf1->value() == textToNumber(Bezeichnung3->text())) {
+        task_.finish(page, true, 1);
         Label1->setText(numberText(textToNumber(Label1->text()) + 1));
         newLookupTask();
         return;
     }
+    task_.attempt(page, false, 0);
     app_.dialogs().msgBox(QStringLiteral("Fehler, bitte neu einstellen!"), MsgBox::OkOnly, kTitle);
 }
 
 void Form3::Picture1_Click() {
+    task_.leave();
     const double rightAnswers = textToNumber(Label1->text());
     Label1->setText(QStringLiteral("0"));
     app_.addPoints(rightAnswers, PointsForm::LeadingBlank);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercises/word_list.h"
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 class FileList;
@@ -54,5 +55,6 @@ private:
     int drawUndealtEntry(const QString& marks);
 
     MoxApp& app_;
+    TaskInPlay task_;
     WordList wordList_; // the selected file, read when it was selected
 };

@@ -1,6 +1,7 @@
 #include "games/fang.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
 #include "platform/canvas.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -49,7 +50,8 @@ bool onField(int column, int row) {
 } // namespace
 
 fang::fang(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::fangspiel()) {
     setWindowTitle(kTitle);
     setBackgroundColor(Qt::white);
     setClientSize(7215, 5655);
@@ -175,6 +177,7 @@ void fang::Befehl4_Click() {
     }
     Zeit1->setInterval(HBildlauf1->value() * 1000);
     Zeit1->start();
+    task_.deal(kCapitals);
     showField();
     // Space on START would throw the new game away; on the arrows it steers.
     Bild1->setFocus();
@@ -269,6 +272,7 @@ void fang::gameOver() {
     // No jump may come between the last catch and the message.
     Zeit1->stop();
     app_.dialogs().msgBox(QStringLiteral("  Das Spiel ist beendet!\r"), MsgBox::OkOnly, kTitle);
+    task_.finish(Bezeichnung3->text(), true, 0);
     leaveGame();
 }
 
@@ -287,6 +291,7 @@ void fang::Befehl1_Click() {
 }
 
 void fang::leaveGame() {
+    task_.leave();
     Bezeichnung3->clear();
     Zeit1->setInterval(kLeaveInterval);
     Zeit1->stop();

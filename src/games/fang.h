@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 #include <array>
@@ -76,6 +77,7 @@ private:
     void showField();
 
     MoxApp& app_;
+    TaskInPlay task_;
     Shape* cursorMark_; // a bright square under the cursor's cell
     bool lettersDrawn_ = false;
 };

@@ -3,6 +3,7 @@
 #include "app/mox_app.h"
 #include "exercises/letter_panel.h"
 #include "exercises/letters.h"
+#include "klasse/exercise_names.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -68,7 +69,8 @@ void GallowsLine::paintEvent(QPaintEvent*) {
 }
 
 galgen::galgen(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::galgenspiel()) {
     setWindowTitle(kTitle);
     setBackgroundColor(Colors::LightCyan);
     setClientSize(8520, 4560);
@@ -174,6 +176,7 @@ void galgen::Form_Activate() {
     for (QWidget* shown : hangingPieces() + freedFigure())
         shown->hide();
     app_.shared().wrongGuesses = 0;
+    task_.deal(word, word);
     Liste1->setFocus();
 }
 
@@ -181,6 +184,7 @@ void galgen::Liste1_Click() {
     const QString& word = app_.shared().wordText;
     QString& mask = app_.shared().wordMask;
     app_.speech().say(Liste1->chosenLetter());
+    task_.addStep(Liste1->chosenLetter());
     if (!Letters::reveal(word, mask, Liste1->chosenLetter())) {
         wrongLetter();
         return;
@@ -191,6 +195,7 @@ void galgen::Liste1_Click() {
     for (QWidget* shown : freedFigure())
         shown->show();
     app_.dialogs().msgBox(QStringLiteral("Du hast gewonnen!\r"), MsgBox::OkOnly, kTitle);
+    task_.finish(task_.steps(), true, 0);
     // Now that the game is over, the child hears the word it was about.
     app_.speech().say(word);
     Bild1_Click();
@@ -206,6 +211,7 @@ void galgen::wrongLetter() {
     Bezeichnung2->setText(app_.shared().wordText);
     Bezeichnung2->show();
     app_.dialogs().msgBox(QStringLiteral("Du hast verloren!\r"), MsgBox::OkOnly, kTitle);
+    task_.finish(task_.steps(), false, 0);
     app_.speech().say(app_.shared().wordText);
     // The main window hands the next word over through this label before the window is shown.
     Bezeichnung2->hide();
@@ -232,5 +238,6 @@ void galgen::Bild2_Click() {
 }
 
 void galgen::Bild1_Click() {
+    task_.leave();
     app_.backToMain(*this);
 }

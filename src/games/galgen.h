@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 #include <QColor>
@@ -90,4 +91,5 @@ private:
     void wrongLetter();
 
     MoxApp& app_;
+    TaskInPlay task_;
 };

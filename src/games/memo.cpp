@@ -1,6 +1,7 @@
 #include "games/memo.h"
 
 #include "app/mox_app.h"
+#include "klasse/exercise_names.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -141,7 +142,8 @@ void MemoryCard::keyPressEvent(QKeyEvent* event) {
 }
 
 memo::memo(MoxApp& app)
-    : app_(app) {
+    : app_(app)
+    , task_(app, ExerciseName::memory()) {
     setWindowTitle(kTitle);
     setBackgroundColor(kWindowColour);
     setClientSize(5775, 5175);
@@ -282,10 +284,12 @@ void memo::dealCards() {
     }
     Bezeichnung21->setText(layout);
     Bezeichnung22->setText(QString(CardCount, u'1'));
+    task_.deal(layout);
 }
 
 void memo::gameOver() {
     app_.dialogs().msgBox(QStringLiteral("  Das Spiel ist beendet!\r"), MsgBox::OkOnly, kTitle);
+    task_.finish({}, true, 0);
     leaveGame();
 }
 
@@ -297,6 +301,7 @@ void memo::Picture1_Click() {
 }
 
 void memo::leaveGame() {
+    task_.leave();
     for (MemoryCard* card : cards_) {
         card->setFound(false);
         card->setCaption({});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/task_in_play.h"
 #include "platform/window.h"
 
 #include <QAbstractButton>
@@ -81,5 +82,6 @@ private:
     void moveFocus(int columns, int rows);
 
     MoxApp& app_;
+    TaskInPlay task_;
     std::array<MemoryCard*, CardCount> cards_{};
 };

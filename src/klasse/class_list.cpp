@@ -14,6 +14,7 @@ const QString kFirstLine = QStringLiteral("MOX-ABC Klasse");
 const QString kNextKey = QStringLiteral("Nummer=");
 const QString kPasswordKey = QStringLiteral("Passwort=");
 const QString kChildKey = QStringLiteral("Kind=");
+const QString kPractiseKey = QStringLiteral("Üben=1");
 // A class of 32 children takes a few kilobytes; a far larger file is no class list.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 } // namespace
@@ -105,6 +106,8 @@ QByteArray ClassList::toBytes() const {
     QString text = kFirstLine + u'\n' + kNextKey + QString::number(nextId_) + u'\n';
     if (!passwordHash_.isEmpty())
         text += kPasswordKey + passwordHash_ + u'\n';
+    if (practiseWeak_)
+        text += kPractiseKey + u'\n';
     for (const Child& child : children_)
         text +=
             kChildKey + QStringLiteral("%1;%2;%3\n").arg(child.id).arg(child.picture, child.name);
@@ -118,6 +121,10 @@ QString ClassList::takeLine(QStringView line) {
         if (!ok || next < 1)
             return QStringLiteral("keine Nummer");
         nextId_ = std::max(nextId_, next);
+        return {};
+    }
+    if (line == kPractiseKey) {
+        practiseWeak_ = true;
         return {};
     }
     if (line.startsWith(kPasswordKey)) {

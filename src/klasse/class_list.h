@@ -43,6 +43,9 @@ public:
     // The salted hash of the teacher's password; empty while none was chosen.
     QString passwordHash() const { return passwordHash_; }
     void setPasswordHash(const QString& hash) { passwordHash_ = hash; }
+    // The teacher's switch "Üben, was schwerfällt": tasks follow each child's record.
+    bool practiseWeak() const { return practiseWeak_; }
+    void setPractiseWeak(bool on) { practiseWeak_ = on; }
 
     // The file's text (UTF-8): a first line that marks it, the next id, the password's hash
     // and one line per child.
@@ -60,6 +63,7 @@ private:
     QList<Child> children_;
     int nextId_ = 1;
     QString passwordHash_;
+    bool practiseWeak_ = false;
 };
 
 struct ClassListRead {

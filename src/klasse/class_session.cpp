@@ -14,9 +14,11 @@ const Child* ClassSession::child() const {
 double ClassSession::choose(int childId) {
     childId_ = childId;
     begun_ = clock_();
+    const QList<TaskRecord> tasks = room_.records().read(childId).tasks;
     double points = 0;
-    for (const TaskRecord& task : room_.records().read(childId).tasks)
+    for (const TaskRecord& task : tasks)
         points += task.points;
+    boxes_ = LetterBoxes(tasks);
     emit childChanged();
     return points;
 }
@@ -39,4 +41,5 @@ void ClassSession::record(TaskRecord task) {
     task.seconds = std::max<qint64>(0, begun_.msecsTo(now)) / 1000.0;
     begun_ = now;
     room_.records().record(*childId_, task);
+    boxes_.take(task);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "klasse/letter_boxes.h"
 #include "klasse/task_record.h"
 
 #include <QDateTime>
@@ -36,6 +37,8 @@ public:
     void record(TaskRecord task);
 
     QDateTime now() const { return clock_(); }
+    // The chosen child's letters and words in boxes, kept up to date with every task.
+    const LetterBoxes& boxes() const { return boxes_; }
 
 signals:
     void childChanged();
@@ -45,4 +48,5 @@ private:
     Clock clock_;
     std::optional<int> childId_;
     QDateTime begun_;
+    LetterBoxes boxes_;
 };

@@ -3,6 +3,7 @@
 #include "app/mox_app.h"
 #include "klasse/class_room.h"
 #include "klasse/pictures.h"
+#include "klasse/practice.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/palette.h"
@@ -10,6 +11,7 @@
 #include "platform/twips.h"
 #include "platform/write_access.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QIcon>
 #include <QListWidget>
@@ -32,7 +34,7 @@ KlasseWindow::KlasseWindow(MoxApp& app)
 }
 
 void KlasseWindow::createControls() {
-    setClientSize(8520, 5400);
+    setClientSize(8520, 5880);
     Liste1 = new QListWidget(this);
     Liste1->setAccessibleName(QStringLiteral("Kinder"));
     Liste1->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 12, false));
@@ -50,6 +52,9 @@ void KlasseWindow::createControls() {
     pictureButton = button(QStringLiteral("Bild"), 1350, &KlasseWindow::choosePicture);
     removeButton = button(QStringLiteral("Entfernen"), 1965, &KlasseWindow::removeChild);
     backButton = button(QStringLiteral("Zurück"), 4785, &KlasseWindow::back);
+    practiseBox = new QCheckBox(QStringLiteral("Üben, was schwerfällt"), this);
+    place(practiseBox, 120, 5400, 3480, 375);
+    connect(practiseBox, &QCheckBox::toggled, this, &KlasseWindow::setPractising);
 
     pictureChoice = new QWidget(this);
     place(pictureChoice, 5520, 120, 2880, 5160);
@@ -74,10 +79,15 @@ void KlasseWindow::showClass() {
     const int selected = selectedId();
     Liste1->clear();
     for (const Child& child : app_.classRoom().list().children()) {
-        auto* item = new QListWidgetItem(QIcon(picturePath(child.picture)), child.name, Liste1);
+        const QString practised = practisedText(app_.classRoom(), child.id);
+        auto* item = new QListWidgetItem(
+            QIcon(picturePath(child.picture)),
+            practised.isEmpty() ? child.name : child.name + u'\n' + practised, Liste1);
         item->setData(Qt::UserRole, child.id);
     }
     select(selected);
+    const QSignalBlocker quiet(practiseBox);
+    practiseBox->setChecked(app_.classRoom().list().practiseWeak());
     pictureChoice->hide();
     updateEnabled();
 }
@@ -208,6 +218,15 @@ void KlasseWindow::removeChild() {
                            "ist.\r")
                 .arg(QDir::toNativeSeparators(room.records().folder())),
             MsgBox::OkOnly, kTitle);
+    showClass();
+}
+
+void KlasseWindow::setPractising(bool on) {
+    ClassList& list = app_.classRoom().list();
+    if (mayWrite()) {
+        list.setPractiseWeak(on);
+        keep({});
+    }
     showClass();
 }
 

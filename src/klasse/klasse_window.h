@@ -7,6 +7,7 @@
 class ClassRoom;
 class MoxApp;
 class PictureButton;
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -26,6 +27,7 @@ public:
     QPushButton* backButton;
     QWidget* pictureChoice; // shown by "Bild": the pictures, those of other children disabled
     QList<PictureButton*> pictures;
+    QCheckBox* practiseBox; // "Üben, was schwerfällt", for the whole class
 
     // Fills the list from the class as it is now.
     void showClass();
@@ -35,6 +37,7 @@ public:
     void choosePicture();
     void removeChild();
     void back();
+    void setPractising(bool on);
 
 protected:
     void Form_Load() override;

@@ -3,6 +3,7 @@
 #include "klasse/class_room.h"
 #include "klasse/klasse_window.h"
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -77,6 +78,12 @@ void KlasseWindowTest::teacherKeepsTheClass() {
     RecordBook& records = fx.app().classRoom().records();
     QVERIFY(records.record(
         2, {QDateTime::currentDateTimeUtc(), "pc", "ABC-Reihe", "D", "D", "D", true, 1, 2}));
+    // Switched on, the class list keeps it and Lena's d-for-b shows beside her name.
+    QVERIFY(records.record(2, {QDateTime(QDate(2026, 3, 2), QTime(8, 0)), "pc", "ABC-Lücken",
+                               "A _ C", "B", "D", false, 0, 3}));
+    Fixture::click(klasse.practiseBox);
+    QVERIFY(readClassList(fx.path() + "/KLASSE.TXT").list.practiseWeak());
+    QCOMPARE(shownNames(klasse), (QStringList{"Ali", "Lena\nÖfter: b seit 2.3., d seit 2.3."}));
     fx.dialogs.expectMessage("Lena aus der Klasse entfernen?\rAlles, was von Lena aufgeschrieben "
                              "ist, wird gelöscht.\r",
                              "Klasse", MsgBox::YesNoQuestion, MsgBox::Yes);
