@@ -1,5 +1,6 @@
 #include "app/form0.h"
 
+#include "app/child_band.h"
 #include "app/mox_app.h"
 #include "app/moxlabel.h"
 #include "app/program_end.h"
@@ -19,6 +20,7 @@
 #include "games/fang.h"
 #include "games/galgen.h"
 #include "games/memo.h"
+#include "klasse/exercise_names.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
@@ -62,6 +64,7 @@ Form0::Form0(MoxApp& app)
     teacher_ = new TeacherEntries(app_, this, Bezeichnung1, Bezeichnung3);
     end_ = new ProgramEnd(app_, *teacher_, this, app_.settings().kiosk());
     speech_ = new SpeechSwitch(app_, this, 2640, 120);
+    band_ = new ChildBand(app_, this, *speech_);
     wireEntries();
     orderTabs();
 }
@@ -75,6 +78,8 @@ void Form0::orderTabs() {
                                    Bild19};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    // In class use the hand-over stands where the switch stands otherwise.
+    QWidget::setTabOrder(speech_->button(), band_->handOverButton());
     tabOrder_ = order;
 }
 
@@ -328,7 +333,15 @@ void Form0::Bild13_Click() {
     }
     // A game costs exactly the threshold; which of the two it is, is left to chance.
     app_.addPoints(-threshold);
-    if (static_cast<int>(2 * app_.random().rnd()) == 0)
+    const bool memory = static_cast<int>(2 * app_.random().rnd()) == 0;
+    // Kept in the child's record, so that their total next time is what it is now.
+    TaskRecord reward;
+    reward.exercise = ExerciseName::belohnung();
+    reward.task = memory ? ExerciseName::memory() : ExerciseName::fangspiel();
+    reward.right = true;
+    reward.points = -threshold;
+    app_.recordTask(reward);
+    if (memory)
         app_.open(app_.window<memo>());
     else
         app_.open(app_.window<fang>());

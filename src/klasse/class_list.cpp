@@ -14,6 +14,7 @@ const QString kFirstLine = QStringLiteral("MOX-ABC Klasse");
 const QString kNextKey = QStringLiteral("Nummer=");
 const QString kPasswordKey = QStringLiteral("Passwort=");
 const QString kChildKey = QStringLiteral("Kind=");
+const QString kSpeechKey = QStringLiteral("Vorlesen=");
 // A class of 32 children takes a few kilobytes; a far larger file is no class list.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 } // namespace
@@ -105,6 +106,8 @@ QByteArray ClassList::toBytes() const {
     QString text = kFirstLine + u'\n' + kNextKey + QString::number(nextId_) + u'\n';
     if (!passwordHash_.isEmpty())
         text += kPasswordKey + passwordHash_ + u'\n';
+    if (!speechOn_)
+        text += kSpeechKey + QStringLiteral("nein\n");
     for (const Child& child : children_)
         text +=
             kChildKey + QStringLiteral("%1;%2;%3\n").arg(child.id).arg(child.picture, child.name);
@@ -122,6 +125,13 @@ QString ClassList::takeLine(QStringView line) {
     }
     if (line.startsWith(kPasswordKey)) {
         passwordHash_ = line.sliced(kPasswordKey.size()).toString();
+        return {};
+    }
+    if (line.startsWith(kSpeechKey)) {
+        const QStringView value = line.sliced(kSpeechKey.size());
+        if (value != u"ja" && value != u"nein")
+            return QStringLiteral("erwartet ja oder nein");
+        speechOn_ = value == u"ja";
         return {};
     }
     if (!line.startsWith(kChildKey))

@@ -44,8 +44,12 @@ public:
     QString passwordHash() const { return passwordHash_; }
     void setPasswordHash(const QString& hash) { passwordHash_ = hash; }
 
-    // The file's text (UTF-8): a first line that marks it, the next id, the password's hash
-    // and one line per child.
+    // Reading aloud for every child of the class, as the teacher chose; on unless switched off.
+    bool speechOn() const { return speechOn_; }
+    void setSpeechOn(bool on) { speechOn_ = on; }
+
+    // The file's text (UTF-8): a first line that marks it, the next id, the password's hash,
+    // reading aloud when it is off, and one line per child.
     QByteArray toBytes() const;
 
 private:
@@ -60,6 +64,7 @@ private:
     QList<Child> children_;
     int nextId_ = 1;
     QString passwordHash_;
+    bool speechOn_ = true;
 };
 
 struct ClassListRead {

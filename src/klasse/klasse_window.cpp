@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 #include "platform/write_access.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QIcon>
 #include <QListWidget>
@@ -50,6 +51,9 @@ void KlasseWindow::createControls() {
     pictureButton = button(QStringLiteral("Bild"), 1350, &KlasseWindow::choosePicture);
     removeButton = button(QStringLiteral("Entfernen"), 1965, &KlasseWindow::removeChild);
     backButton = button(QStringLiteral("Zurück"), 4785, &KlasseWindow::back);
+    speechBox = new QCheckBox(QStringLiteral("Vorlesen"), this);
+    place(speechBox, 3720, 4410, 1680, 315);
+    connect(speechBox, &QCheckBox::toggled, this, &KlasseWindow::speechChosen);
 
     pictureChoice = new QWidget(this);
     place(pictureChoice, 5520, 120, 2880, 5160);
@@ -80,6 +84,13 @@ void KlasseWindow::showClass() {
     select(selected);
     pictureChoice->hide();
     updateEnabled();
+    const ClassRoom& room = app_.classRoom();
+    const QSignalBlocker quiet(speechBox);
+    speechBox->setChecked(room.speechOn());
+    speechBox->setEnabled(!room.speechSetByAdministrator());
+    speechBox->setToolTip(room.speechSetByAdministrator()
+                              ? QStringLiteral("Vorlesen: vom Administrator festgelegt")
+                              : QStringLiteral("Vorlesen für alle Kinder der Klasse"));
 }
 
 int KlasseWindow::selectedId() const {
@@ -209,6 +220,19 @@ void KlasseWindow::removeChild() {
                 .arg(QDir::toNativeSeparators(room.records().folder())),
             MsgBox::OkOnly, kTitle);
     showClass();
+}
+
+void KlasseWindow::speechChosen(bool on) {
+    ClassRoom& room = app_.classRoom();
+    if (!mayWrite()) {
+        showClass();
+        return;
+    }
+    room.list().setSpeechOn(on);
+    if (!keep({}))
+        return;
+    if (room.exists())
+        app_.speech().setOn(room.speechOn());
 }
 
 void KlasseWindow::back() {

@@ -7,6 +7,7 @@
 class ClassRoom;
 class MoxApp;
 class PictureButton;
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -24,6 +25,7 @@ public:
     QPushButton* pictureButton;
     QPushButton* removeButton;
     QPushButton* backButton;
+    QCheckBox* speechBox;   // "Vorlesen" for every child of the class
     QWidget* pictureChoice; // shown by "Bild": the pictures, those of other children disabled
     QList<PictureButton*> pictures;
 
@@ -35,6 +37,7 @@ public:
     void choosePicture();
     void removeChild();
     void back();
+    void speechChosen(bool on);
 
 protected:
     void Form_Load() override;
