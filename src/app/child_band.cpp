@@ -19,26 +19,27 @@ ChildBand::ChildBand(MoxApp& app, QWidget* mainWindow, SpeechSwitch& speech)
     , app_(app)
     , mainWindow_(mainWindow)
     , speech_(speech) {
-    picture_ = new QLabel(mainWindow);
+    mainWindow->installEventFilter(this);
+}
+
+void ChildBand::build() {
+    picture_ = new QLabel(mainWindow_);
     picture_->setAlignment(Qt::AlignCenter);
     Accessibility::markDecorative(picture_);
     place(picture_, 1680, 120, 495, 495);
     name_ = new FittingLabel(Twips::font(QStringLiteral("Comic Sans MS"), 12, true), Colors::Blue,
-                             Qt::transparent, mainWindow);
+                             Qt::transparent, mainWindow_);
     name_->setAutoFillBackground(false);
     name_->setAccessibleDescription(QStringLiteral("Kind"));
     place(name_, 2220, 180, 1560, 375);
     handOver_ = new PictureButton(QStringLiteral(":/icons/anderes_kind.svg"),
-                                  QStringLiteral("Anderes Kind"), Colors::LightGrey, mainWindow);
+                                  QStringLiteral("Anderes Kind"), Colors::LightGrey, mainWindow_);
     handOver_->setToolTip(QStringLiteral("Anderes Kind: Wer bist du?"));
     place(handOver_, 3840, 120, 495, 495);
+    // Reached by Tab where the switch is otherwise.
+    QWidget::setTabOrder(speech_.button(), handOver_);
     connect(handOver_, &PictureButton::clicked, this, &ChildBand::handOver);
-    if (!app_.classRoom().exists()) {
-        picture_->hide();
-        name_->hide();
-        handOver_->hide();
-    }
-    mainWindow->installEventFilter(this);
+    connect(&app_.session(), &ClassSession::childChanged, this, &ChildBand::showChild);
 }
 
 bool ChildBand::eventFilter(QObject* watched, QEvent* event) {
@@ -50,16 +51,15 @@ bool ChildBand::eventFilter(QObject* watched, QEvent* event) {
 void ChildBand::refresh() {
     const bool classUse = app_.classRoom().exists();
     speech_.setClassUse(classUse);
+    if (classUse && !handOver_)
+        build();
+    if (!handOver_)
+        return;
     for (QWidget* part : {static_cast<QWidget*>(picture_), static_cast<QWidget*>(name_),
                           static_cast<QWidget*>(handOver_)})
         part->setVisible(classUse);
-    if (!classUse)
-        return;
-    if (!following_) {
-        following_ = true;
-        connect(&app_.session(), &ClassSession::childChanged, this, &ChildBand::showChild);
-    }
-    showChild();
+    if (classUse)
+        showChild();
 }
 
 void ChildBand::showChild() {

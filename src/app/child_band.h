@@ -11,12 +11,13 @@ class SpeechSwitch;
 
 // The main window's top band in class use: the picture and name of the child at the computer,
 // and beside them the picture that hands over to the next child. It takes the place of the
-// "Vorlesen" switch, which in class use is the teacher's. Without a class nothing of it shows.
+// "Vorlesen" switch, which in class use is the teacher's. Without a class none of it is there.
 class ChildBand : public QObject {
     Q_OBJECT
 public:
     ChildBand(MoxApp& app, QWidget* mainWindow, SpeechSwitch& speech);
 
+    // Null until the class has children.
     QLabel* picture() const { return picture_; }
     FittingLabel* name() const { return name_; }
     PictureButton* handOverButton() const { return handOver_; }
@@ -32,13 +33,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void build();
     void showChild();
 
     MoxApp& app_;
     QWidget* mainWindow_;
     SpeechSwitch& speech_;
-    QLabel* picture_;
-    FittingLabel* name_;
-    PictureButton* handOver_;
-    bool following_ = false;
+    QLabel* picture_ = nullptr;
+    FittingLabel* name_ = nullptr;
+    PictureButton* handOver_ = nullptr;
 };

@@ -78,8 +78,6 @@ void Form0::orderTabs() {
                                    Bild19};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
-    // In class use the hand-over stands where the switch stands otherwise.
-    QWidget::setTabOrder(speech_->button(), band_->handOverButton());
     tabOrder_ = order;
 }
 
