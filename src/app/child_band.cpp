@@ -31,11 +31,11 @@ void ChildBand::build() {
                              Qt::transparent, mainWindow_);
     name_->setAutoFillBackground(false);
     name_->setAccessibleDescription(QStringLiteral("Kind"));
-    place(name_, 2220, 180, 1560, 375);
+    place(name_, 2220, 180, 1380, 375);
     handOver_ = new PictureButton(QStringLiteral(":/icons/anderes_kind.svg"),
                                   QStringLiteral("Anderes Kind"), Colors::LightGrey, mainWindow_);
     handOver_->setToolTip(QStringLiteral("Anderes Kind: Wer bist du?"));
-    place(handOver_, 3840, 120, 495, 495);
+    place(handOver_, 3660, 120, 495, 495);
     // Reached by Tab where the switch is otherwise.
     QWidget::setTabOrder(speech_.button(), handOver_);
     connect(handOver_, &PictureButton::clicked, this, &ChildBand::handOver);
