@@ -1,5 +1,6 @@
 #include "app/form0.h"
 
+#include "app/child_band.h"
 #include "app/mox_app.h"
 #include "app/moxlabel.h"
 #include "app/program_end.h"
@@ -64,6 +65,7 @@ Form0::Form0(MoxApp& app)
     teacher_ = new TeacherEntries(app_, this, Bezeichnung1, Bezeichnung3);
     end_ = new ProgramEnd(app_, *teacher_, this, app_.settings().kiosk());
     speech_ = new SpeechSwitch(app_, this, 2640, 120);
+    band_ = new ChildBand(app_, this, *speech_);
     wireEntries();
     orderTabs();
 }
@@ -330,12 +332,15 @@ void Form0::Bild13_Click() {
     }
     // A game costs exactly the threshold; which of the two it is, is left to chance.
     app_.addPoints(-threshold);
+    const bool memory = static_cast<int>(2 * app_.random().rnd()) == 0;
+    // Kept in the child's record, so that their total next time is what it is now.
     TaskRecord reward;
     reward.exercise = ExerciseName::belohnung();
+    reward.task = memory ? ExerciseName::memory() : ExerciseName::fangspiel();
     reward.right = true;
     reward.points = -threshold;
     app_.recordTask(reward);
-    if (static_cast<int>(2 * app_.random().rnd()) == 0)
+    if (memory)
         app_.open(app_.window<memo>());
     else
         app_.open(app_.window<fang>());

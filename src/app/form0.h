@@ -2,6 +2,7 @@
 
 #include "platform/window.h"
 
+class ChildBand;
 class ClickLabel;
 class MoxApp;
 class PictureButton;
@@ -66,6 +67,8 @@ public:
 
     // "Vorlesen": reading aloud on and off.
     SpeechSwitch* speechSwitch() const { return speech_; }
+    // The chosen child and the hand-over, in class use.
+    ChildBand* childBand() const { return band_; }
 
 protected:
     void Form_Load() override;
@@ -89,5 +92,6 @@ private:
     TeacherEntries* teacher_;
     ProgramEnd* end_;
     SpeechSwitch* speech_;
+    ChildBand* band_;
     QList<QWidget*> tabOrder_;
 };

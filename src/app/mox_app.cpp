@@ -3,6 +3,7 @@
 #include "app/form0.h"
 #include "klasse/class_room.h"
 #include "klasse/class_session.h"
+#include "klasse/who_are_you_window.h"
 #include "platform/numbers.h"
 #include "platform/printer.h"
 #include "syllables/reading_help.h"
@@ -37,7 +38,11 @@ void MoxApp::setSpeech(Speech& speech) {
 void MoxApp::start() {
     main_ = std::make_unique<Form0>(*this);
     main_->load();
-    main_->show();
+    // A child of the class first says who they are; the main window follows their choice.
+    if (classRoom().exists())
+        window<WhoAreYouWindow>().ask();
+    else
+        main_->show();
     QMetaObject::invokeMethod(
         main_.get(), [this] { speech_->prepare(); }, Qt::QueuedConnection);
 }

@@ -55,8 +55,8 @@ public:
     ScreenReaderStatus& screenReader() const { return *screenReader_; }
     void setScreenReader(ScreenReaderStatus& status) { screenReader_ = &status; }
 
-    // Builds the main window, runs its start-up and shows it; the voice is prepared once the
-    // window is on screen.
+    // Builds the main window, runs its start-up and shows it, or "Wer bist du?" first when the
+    // class has children; the voice is prepared once a window is on screen.
     void start();
     Form0& mainWindow() const { return *main_; }
 

@@ -1,6 +1,7 @@
 #include "app/speech_switch.h"
 
 #include "app/mox_app.h"
+#include "klasse/class_room.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/palette.h"
@@ -28,7 +29,12 @@ SpeechSwitch::SpeechSwitch(MoxApp& app, QWidget* mainWindow, int left, int top)
     caption_->setCursor(Qt::PointingHandCursor);
     place(caption_, left + kSide + 45, top + 120, 1200, 255);
 
-    const bool on = app_.settings().speechOn();
+    classUse_ = app_.classRoom().exists();
+    if (classUse_) {
+        button_->hide();
+        caption_->hide();
+    }
+    const bool on = classUse_ ? app_.classRoom().speechOn() : app_.settings().speechOn();
     app_.speech().setOn(on);
     show(on);
     connect(button_, &PictureButton::toggled, this, &SpeechSwitch::chosen);
@@ -41,6 +47,15 @@ SpeechSwitch::SpeechSwitch(MoxApp& app, QWidget* mainWindow, int left, int top)
             app_.screenReader().ask(this, [this](bool running) { screenReaderAnswered(running); });
         },
         Qt::QueuedConnection);
+}
+
+void SpeechSwitch::setClassUse(bool classUse) {
+    if (classUse == classUse_)
+        return;
+    classUse_ = classUse;
+    button_->setVisible(!classUse);
+    caption_->setVisible(!classUse);
+    app_.speech().setOn(classUse ? app_.classRoom().speechOn() : app_.settings().speechOn());
 }
 
 void SpeechSwitch::show(bool on) {

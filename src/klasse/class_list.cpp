@@ -15,6 +15,7 @@ const QString kNextKey = QStringLiteral("Nummer=");
 const QString kPasswordKey = QStringLiteral("Passwort=");
 const QString kChildKey = QStringLiteral("Kind=");
 const QString kPractiseKey = QStringLiteral("Üben=1");
+const QString kSpeechKey = QStringLiteral("Vorlesen=");
 // A class of 32 children takes a few kilobytes; a far larger file is no class list.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
 } // namespace
@@ -108,6 +109,8 @@ QByteArray ClassList::toBytes() const {
         text += kPasswordKey + passwordHash_ + u'\n';
     if (practiseWeak_)
         text += kPractiseKey + u'\n';
+    if (!speechOn_)
+        text += kSpeechKey + QStringLiteral("nein\n");
     for (const Child& child : children_)
         text +=
             kChildKey + QStringLiteral("%1;%2;%3\n").arg(child.id).arg(child.picture, child.name);
@@ -129,6 +132,13 @@ QString ClassList::takeLine(QStringView line) {
     }
     if (line.startsWith(kPasswordKey)) {
         passwordHash_ = line.sliced(kPasswordKey.size()).toString();
+        return {};
+    }
+    if (line.startsWith(kSpeechKey)) {
+        const QStringView value = line.sliced(kSpeechKey.size());
+        if (value != u"ja" && value != u"nein")
+            return QStringLiteral("erwartet ja oder nein");
+        speechOn_ = value == u"ja";
         return {};
     }
     if (!line.startsWith(kChildKey))

@@ -47,8 +47,12 @@ public:
     bool practiseWeak() const { return practiseWeak_; }
     void setPractiseWeak(bool on) { practiseWeak_ = on; }
 
-    // The file's text (UTF-8): a first line that marks it, the next id, the password's hash
-    // and one line per child.
+    // Reading aloud for every child of the class, as the teacher chose; on unless switched off.
+    bool speechOn() const { return speechOn_; }
+    void setSpeechOn(bool on) { speechOn_ = on; }
+
+    // The file's text (UTF-8): a first line that marks it, the next id, the password's hash,
+    // reading aloud when it is off, and one line per child.
     QByteArray toBytes() const;
 
 private:
@@ -64,6 +68,7 @@ private:
     int nextId_ = 1;
     QString passwordHash_;
     bool practiseWeak_ = false;
+    bool speechOn_ = true;
 };
 
 struct ClassListRead {

@@ -6,6 +6,7 @@ ClassRoom::ClassRoom(const QDir& classFolder, const ProgramSettings& settings,
                      const QString& computer)
     : folder_(classFolder)
     , adminHash_(settings.passwordHash())
+    , adminSpeech_(settings.classSpeech())
     , gate_([] { return QDateTime::currentDateTimeUtc(); })
     , records_(settings.recordsFolder().isEmpty()
                    ? classFolder.absoluteFilePath(QStringLiteral("Lernstand"))

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QString>
 
+#include <optional>
+
 class ProgramSettings;
 
 // The class as the program holds it while it runs: its list in the class folder (the working
@@ -29,6 +31,9 @@ public:
     QString passwordHash() const;
     bool passwordSetByAdministrator() const { return !adminHash_.isEmpty(); }
     PasswordGate& gate() { return gate_; }
+    // Reading aloud in class use: the administrator's choice over the teacher's.
+    bool speechOn() const { return adminSpeech_.value_or(list_.speechOn()); }
+    bool speechSetByAdministrator() const { return adminSpeech_.has_value(); }
     void setClock(PasswordGate::Clock clock) { gate_ = PasswordGate(std::move(clock)); }
 
     RecordBook& records() { return records_; }
@@ -36,6 +41,7 @@ public:
 private:
     QDir folder_;
     QString adminHash_;
+    std::optional<bool> adminSpeech_;
     ClassList list_;
     PasswordGate gate_;
     RecordBook records_;

@@ -55,6 +55,9 @@ void KlasseWindow::createControls() {
     practiseBox = new QCheckBox(QStringLiteral("Üben, was schwerfällt"), this);
     place(practiseBox, 120, 5400, 3480, 375);
     connect(practiseBox, &QCheckBox::toggled, this, &KlasseWindow::setPractising);
+    speechBox = new QCheckBox(QStringLiteral("Vorlesen"), this);
+    place(speechBox, 3720, 4410, 1680, 315);
+    connect(speechBox, &QCheckBox::toggled, this, &KlasseWindow::speechChosen);
 
     pictureChoice = new QWidget(this);
     place(pictureChoice, 5520, 120, 2880, 5160);
@@ -86,10 +89,17 @@ void KlasseWindow::showClass() {
         item->setData(Qt::UserRole, child.id);
     }
     select(selected);
-    const QSignalBlocker quiet(practiseBox);
+    const QSignalBlocker quietPractise(practiseBox);
     practiseBox->setChecked(app_.classRoom().list().practiseWeak());
     pictureChoice->hide();
     updateEnabled();
+    const ClassRoom& room = app_.classRoom();
+    const QSignalBlocker quiet(speechBox);
+    speechBox->setChecked(room.speechOn());
+    speechBox->setEnabled(!room.speechSetByAdministrator());
+    speechBox->setToolTip(room.speechSetByAdministrator()
+                              ? QStringLiteral("Vorlesen: vom Administrator festgelegt")
+                              : QStringLiteral("Vorlesen für alle Kinder der Klasse"));
 }
 
 int KlasseWindow::selectedId() const {
@@ -228,6 +238,19 @@ void KlasseWindow::setPractising(bool on) {
         keep({});
     }
     showClass();
+}
+
+void KlasseWindow::speechChosen(bool on) {
+    ClassRoom& room = app_.classRoom();
+    if (!mayWrite()) {
+        showClass();
+        return;
+    }
+    room.list().setSpeechOn(on);
+    if (!keep({}))
+        return;
+    if (room.exists())
+        app_.speech().setOn(room.speechOn());
 }
 
 void KlasseWindow::back() {

@@ -25,6 +25,7 @@ public:
     QPushButton* pictureButton;
     QPushButton* removeButton;
     QPushButton* backButton;
+    QCheckBox* speechBox;   // "Vorlesen" for every child of the class
     QWidget* pictureChoice; // shown by "Bild": the pictures, those of other children disabled
     QList<PictureButton*> pictures;
     QCheckBox* practiseBox; // "Üben, was schwerfällt", for the whole class
@@ -38,6 +39,7 @@ public:
     void removeChild();
     void back();
     void setPractising(bool on);
+    void speechChosen(bool on);
 
 protected:
     void Form_Load() override;

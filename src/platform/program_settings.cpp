@@ -18,6 +18,7 @@ const QString kSyllablesKey = QStringLiteral("SilbenFaerben");
 const QString kReadingFontKey = QStringLiteral("Leseschrift");
 const QString kRecordsKey = QStringLiteral("Klasse/Lernstand");
 const QString kPasswordKey = QStringLiteral("Klasse/Passwort");
+const QString kClassSpeechKey = QStringLiteral("Klasse/Vorlesen");
 const QString kFileInFolder = QStringLiteral("/moxabc/moxabc.conf");
 // A few lines are all the program reads; a far larger file is no settings file of its own.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
@@ -202,12 +203,12 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
             badValue(QStringLiteral("die Zeile, die \"moxabc --passwort-hash\" ausgibt"));
         else if (passwordHash_.isEmpty())
             passwordHash_ = *hash;
-    } else if (key == kKioskKey) {
+    } else if (key == kKioskKey || key == kClassSpeechKey) {
         const std::optional<bool> on = switchValue(value);
         if (!on)
             badValue(onOff);
         else
-            keepFirst(kiosk_, *on);
+            keepFirst(key == kKioskKey ? kiosk_ : classSpeech_, *on);
     } else if (key == kSyllablesKey || key == kReadingFontKey) {
         const std::optional<bool> on = switchValue(value);
         QHash<QString, bool>& switches =

@@ -52,6 +52,9 @@ public:
     QString recordsFolder() const { return recordsFolder_; }
     // The salted hash of the teacher's password; empty when none is set.
     QString passwordHash() const { return passwordHash_; }
+    // Reading aloud for every child of the class, over what the teacher chose; nothing when the
+    // administrator left it to the teacher.
+    std::optional<bool> classSpeech() const { return classSpeech_; }
 
     // The reading help for beginning readers: syllables in colours ("SilbenFaerben") and the
     // font for them ("Leseschrift"). Off unless the user (or, for every account of the class,
@@ -83,5 +86,6 @@ private:
     QHash<QString, bool> systemReadingHelp_;
     QString recordsFolder_;
     QString passwordHash_;
+    std::optional<bool> classSpeech_;
     QStringList problems_;
 };

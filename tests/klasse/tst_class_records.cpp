@@ -167,7 +167,7 @@ void ClassRecordsTest::damagedClassList_data() {
         << head + QByteArray(70 * 1024, '\n') << QStringList{} << QStringList{"größer als 64 KiB"};
     QTest::newRow("bad lines left out")
         << head + "Kind=1;hund;Lena\nKind=2;katze\nKind=3;hund;Tim\nKind=1;maus;Ali\n"
-                  "Kind=4;drache;Ben\nKind=5;maus;lena\nFarbe=rot\nKind=6;maus;Ela\n"
+                  "Kind=4;drache;Ben\nKind=5;maus;lena\nFarbe=rot\nKind=6;maus;Ela\nVorlesen=aus\n"
         << QStringList{"Ela", "Lena"}
         << QStringList{"Zeile 4 (Kind=2;katze): erwartet Nummer;Bild;Name",
                        "Zeile 5 (Kind=3;hund;Tim): Das Bild „Hund“ hat schon Lena.",
@@ -176,7 +176,8 @@ void ClassRecordsTest::damagedClassList_data() {
                        "Zeile 8 (Kind=5;maus;lena): „lena“ gibt es in der Klasse schon. Haben "
                        "zwei Kinder denselben Vornamen, bekommt jedes einen Buchstaben dazu, "
                        "zum Beispiel „lena S.“.",
-                       "Zeile 9 (Farbe=rot): unbekannt"};
+                       "Zeile 9 (Farbe=rot): unbekannt",
+                       "Zeile 11 (Vorlesen=aus): erwartet ja oder nein"};
 }
 
 void ClassRecordsTest::damagedClassList() {
@@ -266,11 +267,13 @@ void ClassRecordsTest::administratorsKeys() {
     QTemporaryDir dir;
     writeBytes(
         dir.filePath("system.conf"),
-        "[Klasse]\nLernstand=/srv/lernstand\nPasswort=\"$argon2id$v=19$m=65536,t=2,p=1$a$b\"\n");
+        "[Klasse]\nLernstand=/srv/lernstand\nPasswort=\"$argon2id$v=19$m=65536,t=2,p=1$a$b\"\n"
+        "Vorlesen=nein\n");
     writeBytes(dir.filePath("user.conf"), "[Klasse]\nPasswort=\"$argon2id$kind\"\n");
     const ProgramSettings settings({dir.filePath("user.conf"), {dir.filePath("system.conf")}});
     QCOMPARE(settings.recordsFolder(), "/srv/lernstand");
     QCOMPARE(settings.passwordHash(), "$argon2id$v=19$m=65536,t=2,p=1$a$b");
+    QCOMPARE(settings.classSpeech(), std::optional<bool>(false));
     QCOMPARE(settings.problems().size(), 1);
     QVERIFY(settings.problems().first().contains("[Klasse] Passwort"));
 }

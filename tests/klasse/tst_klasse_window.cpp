@@ -2,6 +2,7 @@
 #include "fixture.h"
 #include "klasse/class_room.h"
 #include "klasse/klasse_window.h"
+#include "klasse/who_are_you_window.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -104,6 +105,7 @@ void KlasseWindowTest::teacherPasswordGuardsEveryEntry() {
     list.setPasswordHash(Password::hash("Eule 7"));
     fx.writeFile("KLASSE.TXT", list.toBytes());
     fx.start();
+    Fixture::click(fx.window<WhoAreYouWindow>().pictures.value(0));
     QDateTime now = QDateTime::fromString("2026-12-08T08:00:00Z", Qt::ISODate);
     fx.app().classRoom().setClock([&] { return now; });
     const auto editWords = [&](const QString& typed) {
