@@ -2,6 +2,7 @@
 
 #include "app/mox_app.h"
 #include "app/moxlabel.h"
+#include "app/picture_names_spoken.h"
 #include "app/program_end.h"
 #include "app/selected_word_list.h"
 #include "app/settings.h"
@@ -62,6 +63,7 @@ Form0::Form0(MoxApp& app)
     teacher_ = new TeacherEntries(app_, this, Bezeichnung1, Bezeichnung3);
     end_ = new ProgramEnd(app_, *teacher_, this, app_.settings().kiosk());
     speech_ = new SpeechSwitch(app_, this, 2640, 120);
+    new PictureNamesSpoken(app_, this);
     wireEntries();
     orderTabs();
 }

@@ -9,6 +9,7 @@
 #include "platform/palette.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -80,7 +81,7 @@ void Form1::createControls() {
     setTabOrder(Bild5, Bild3);
     setTabOrder(Bild3, HBildlauf1);
     setTabOrder(HBildlauf1, Bild4);
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), {});
 }
 
 QString Form1::picturePath(int choice) {
@@ -109,7 +110,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 
 void Form1::Bild1_MouseDown(int x, int y) {
     if (const std::optional<QChar> letter = Bild1->letterAt(QPoint(x, y)))
-        app_.speech().say(*letter);
+        app_.speech().say(Spoken::letter(*letter, app_.readingHelp().letters()));
     // A stored 0 stands for no click yet, so the first click draws only a dot.
     double lastX = numberIn(Bezeichnung3);
     if (lastX == 0)

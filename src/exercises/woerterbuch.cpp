@@ -14,10 +14,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 const QString kTitle = QStringLiteral("Wörterbuch");
 constexpr QChar kDealt = u'+';
+// Long enough for a child's next step on the slider, short enough to feel like an answer.
+constexpr int kPageSettleMilliseconds = 600;
 constexpr QChar kUndealt = u'-';
 } // namespace
 
@@ -63,6 +66,15 @@ Form3::Form3(MoxApp& app)
     makeKeyboardSlider(HBildlauf1);
     place(HBildlauf1, 1320, 2160, 6255, 255);
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form3::HBildlauf1_Change);
+    // Only the page the child settles on is said, not every page passed on the way; pages the
+    // program sets (a new list, a new task) are not the child's and stay unsaid.
+    pageSettle = new QTimer(this);
+    pageSettle->setSingleShot(true);
+    pageSettle->setInterval(kPageSettleMilliseconds);
+    connect(HBildlauf1, &QScrollBar::actionTriggered, pageSettle, qOverload<>(&QTimer::start));
+    connect(pageSettle, &QTimer::timeout, this, [this] {
+        app_.speech().say(QStringLiteral("Seite ") + QString::number(HBildlauf1->value()));
+    });
 
     Befehl2 = new QPushButton(QStringLiteral("1"), this);
     Befehl2->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 13.5, true));
@@ -91,7 +103,10 @@ Form3::Form3(MoxApp& app)
     Bezeichnung3 = hiddenLabel({});
     Bezeichnung5 = hiddenLabel({});
     Label1 = hiddenLabel(QStringLiteral("0"));
-    offerHearAgain(app_.speech());
+    offerHearAgain(
+        app_.speech(),
+        QStringLiteral(
+            "Suche das Wort in deinem Wörterbuch. Stelle die Seite ein und klicke auf die Zahl."));
 }
 
 QString Form3::spokenTask() const {
@@ -187,7 +202,9 @@ void Form3::HBildlauf1_Change() {
 }
 
 void Form3::Befehl2_Click() {
+    pageSettle->stop();
     if (HBildlauf1->value() == textToNumber(Bezeichnung3->text())) {
+        app_.speech().sayFirst(QStringLiteral("Richtig!"));
         Label1->setText(numberText(textToNumber(Label1->text()) + 1));
         newLookupTask();
         return;
