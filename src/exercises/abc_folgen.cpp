@@ -85,9 +85,7 @@ Form2::Form2(MoxApp& app)
     createPictures();
     createLists();
     createKindButtons();
-    offerHearAgain(app_.speech(),
-                   QStringLiteral("Bringe die Zeilen in die Reihenfolge des ABC. Wähle eine Zeile "
-                                  "und schiebe sie mit den Pfeilen."));
+    offerHearAgain(app_.speech(), QStringLiteral("Bringe die Zeilen in die Reihenfolge des ABC."));
     // Tab goes down the left column as it looks: the line count sits between alphabet and arrows.
     setTabOrder(Bild5, HBildlauf1);
 }

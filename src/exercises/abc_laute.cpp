@@ -67,8 +67,7 @@ Form10::Form10(MoxApp& app)
     Bezeichnung3->hide();
     setTabOrder(Liste1, Bild2);
     setTabOrder(Bild2, Bild1);
-    offerHearAgain(app_.speech(),
-                   QStringLiteral("Welche Laute hörst du in dem Wort? Klicke ihre Buchstaben an."));
+    offerHearAgain(app_.speech(), QStringLiteral("Welche Laute hörst du im Wort? Klicke sie an."));
 }
 
 // Hearing the word and finding its letters is the exercise.

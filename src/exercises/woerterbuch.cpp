@@ -103,10 +103,8 @@ Form3::Form3(MoxApp& app)
     Bezeichnung3 = hiddenLabel({});
     Bezeichnung5 = hiddenLabel({});
     Label1 = hiddenLabel(QStringLiteral("0"));
-    offerHearAgain(
-        app_.speech(),
-        QStringLiteral(
-            "Suche das Wort in deinem Wörterbuch. Stelle die Seite ein und klicke auf die Zahl."));
+    offerHearAgain(app_.speech(),
+                   QStringLiteral("Suche das Wort im Wörterbuch und stelle die Seite ein."));
 }
 
 QString Form3::spokenTask() const {

@@ -55,10 +55,7 @@ fang::fang(MoxApp& app)
     setBackgroundColor(Qt::white);
     setClientSize(7215, 5655);
     createControls();
-    offerHearAgain(
-        app_.speech(),
-        QStringLiteral(
-            "Fange die Buchstaben nach dem ABC, A zuerst. Steuere das Kreuz mit den Pfeilen."));
+    offerHearAgain(app_.speech(), QStringLiteral("Fange die Buchstaben nach dem ABC, A zuerst."));
     // Key preview: every key press of a control passes the window first.
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);

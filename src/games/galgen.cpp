@@ -186,8 +186,12 @@ void galgen::Liste1_Click() {
         return;
     }
     Bezeichnung1->setText(mask);
-    if (!Letters::isSolved(mask))
+    if (!Letters::isSolved(mask)) {
+        // The letter, then the word as far as it is found.
+        app_.speech().say(Spoken::letter(Liste1->chosenLetter(), app_.readingHelp().letters()) +
+                          u'\n' + spokenTask());
         return;
+    }
     for (QWidget* shown : freedFigure())
         shown->show();
     app_.dialogs().msgBox(QStringLiteral("Du hast gewonnen!\r"), MsgBox::OkOnly, kTitle);
