@@ -211,6 +211,8 @@ void Form3::Befehl2_Click() {
 }
 
 void Form3::Picture1_Click() {
+    // A page the child left is no longer worth saying.
+    pageSettle->stop();
     const double rightAnswers = textToNumber(Label1->text());
     Label1->setText(QStringLiteral("0"));
     app_.addPoints(rightAnswers, PointsForm::LeadingBlank);
