@@ -3,6 +3,7 @@
 #include "app/child_band.h"
 #include "app/mox_app.h"
 #include "app/moxlabel.h"
+#include "app/picture_names_spoken.h"
 #include "app/program_end.h"
 #include "app/selected_word_list.h"
 #include "app/settings.h"
@@ -66,6 +67,7 @@ Form0::Form0(MoxApp& app)
     end_ = new ProgramEnd(app_, *teacher_, this, app_.settings().kiosk());
     speech_ = new SpeechSwitch(app_, this, 2640, 120);
     band_ = new ChildBand(app_, this, *speech_);
+    new PictureNamesSpoken(app_, this);
     wireEntries();
     orderTabs();
 }

@@ -81,12 +81,26 @@ void MoxApp::recordTask(const TaskRecord& task) {
         session_->record(task);
 }
 
+namespace {
+// The total as a child hears it: "1 Punkt", "12 Punkte".
+QString spokenPoints(const QString& caption) {
+    const QString number = caption.trimmed();
+    return number + (number == u"1" ? QStringLiteral(" Punkt") : QStringLiteral(" Punkte"));
+}
+} // namespace
+
 void MoxApp::setPointsTotal(double total) {
+    const QString before = pointsCaption();
     main_->Bezeichnung1->setText(bareText(total));
+    if (pointsCaption().trimmed() != before.trimmed())
+        speech_->sayFirst(spokenPoints(pointsCaption()));
 }
 
 void MoxApp::addPoints(double delta, PointsForm form) {
+    const QString before = pointsCaption();
     addToPoints(*main_->Bezeichnung1, delta, form);
+    if (pointsCaption().trimmed() != before.trimmed())
+        speech_->sayFirst(spokenPoints(pointsCaption()));
 }
 
 QString MoxApp::pointsCaption() const {

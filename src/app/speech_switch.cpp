@@ -70,6 +70,8 @@ void SpeechSwitch::chosen(bool on) {
     const WriteResult written = app_.settings().setSpeechOn(on);
     app_.speech().setOn(on);
     show(on);
+    if (on)
+        app_.speech().say(QStringLiteral("Vorlesen an"));
     if (!written) {
         const QString why = SafeFile::reason(written);
         app_.dialogs().msgBox(

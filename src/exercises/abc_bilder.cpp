@@ -11,6 +11,7 @@
 #include "platform/palette.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -83,7 +84,7 @@ void Form1::createControls() {
     setTabOrder(Bild5, Bild3);
     setTabOrder(Bild3, HBildlauf1);
     setTabOrder(HBildlauf1, Bild4);
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), {});
 }
 
 QString Form1::picturePath(int choice) {
@@ -114,7 +115,7 @@ void Form1::Bild1_MouseDown(int x, int y) {
     if (!task_.inPlay())
         task_.deal(QStringLiteral("Bild %1").arg(HBildlauf1->value()));
     if (const std::optional<QChar> letter = Bild1->letterAt(QPoint(x, y))) {
-        app_.speech().say(*letter);
+        app_.speech().say(Spoken::letter(*letter, app_.readingHelp().letters()));
         checkOrder(*letter);
     }
     // A stored 0 stands for no click yet, so the first click draws only a dot.

@@ -12,6 +12,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,11 +57,12 @@ Form9::Form9(MoxApp& app)
           2820);
     createPictures();
     createRowAndButtons();
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(),
+                   QStringLiteral("Ist die Reihe richtig? Klicke auf richtig oder falsch."));
 }
 
 QString Form9::spokenTask() const {
-    return Spoken::letterRow(Bezeichnung4->text());
+    return Spoken::letterRow(Bezeichnung4->text(), app_.readingHelp().letters());
 }
 
 void Form9::createPictures() {
@@ -192,6 +194,8 @@ void Form9::decide(bool right, const QString& correction) {
     task_.finish(saidFaulty ? QStringLiteral("falsch") : QStringLiteral("richtig"), right,
                  right && counter + 1 >= kCounterForReward ? kReward : 0);
     if (right) {
+        // The one praise of a right decision, heard before the next row.
+        app_.speech().sayFirst(QStringLiteral("Richtig!"));
         writeCounter(counter + 1);
         checkReward();
     } else {

@@ -10,12 +10,14 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <array>
 
@@ -85,7 +87,7 @@ Form2::Form2(MoxApp& app)
     createPictures();
     createLists();
     createKindButtons();
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), QStringLiteral("Bringe die Zeilen in die Reihenfolge des ABC."));
     // Tab goes down the left column as it looks: the line count sits between alphabet and arrows.
     setTabOrder(Bild5, HBildlauf1);
 }
@@ -217,7 +219,11 @@ void Form2::Befehl2_Click() {
         Liste1->addItem(letter);
         Liste2->addSorted(letter);
     }
-    Liste1->setCurrentRow(0);
+    {
+        // The first line is only where the child starts; the whole list is said at once.
+        const QSignalBlocker quiet(Liste1);
+        Liste1->setCurrentRow(0);
+    }
     task_.deal(lineTexts(*Liste1).join(u' '));
     hearAgain();
 }
@@ -265,18 +271,25 @@ void Form2::dealWords(const QString& code, const QStringList& pool) {
     Liste2->clear();
     for (const QString& line : lines)
         Liste2->addSorted(line);
-    Liste1->setCurrentRow(0);
+    {
+        // The first line is only where the child starts; the whole list is said at once.
+        const QSignalBlocker quiet(Liste1);
+        Liste1->setCurrentRow(0);
+    }
     task_.deal(lineTexts(*Liste1).join(u' '));
     hearAgain();
 }
 
 QString Form2::spokenTask() const {
-    return lineTexts(*Liste1).join(QStringLiteral(", "));
+    QStringList spoken;
+    for (const QString& line : lineTexts(*Liste1))
+        spoken.append(Spoken::letter(line, app_.readingHelp().letters()));
+    return spoken.join(QStringLiteral(", "));
 }
 
 void Form2::sayLine(const QListWidgetItem* line) {
     if (line)
-        app_.speech().say(line->text());
+        app_.speech().say(Spoken::letter(line->text(), app_.readingHelp().letters()));
 }
 
 void Form2::Bild1_Click() {

@@ -71,7 +71,7 @@ Form10::Form10(MoxApp& app)
     Bezeichnung3->hide();
     setTabOrder(Liste1, Bild2);
     setTabOrder(Bild2, Bild1);
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), QStringLiteral("Welche Laute hörst du im Wort? Klicke sie an."));
 }
 
 // Hearing the word and finding its letters is the exercise.
@@ -142,7 +142,8 @@ void Form10::newSoundWord() {
 void Form10::Liste1_Click() {
     const QString& word = app_.shared().wordText;
     QString& mask = app_.shared().wordMask;
-    app_.speech().say(Liste1->chosenLetter());
+    // The sounds are what this window is about: heard unless the teacher chose the names.
+    app_.speech().say(Spoken::letter(Liste1->chosenLetter(), app_.readingHelp().letters(true)));
     task_.addStep(Liste1->chosenLetter());
     if (!Letters::reveal(word, mask, Liste1->chosenLetter())) {
         Bezeichnung3->setText(bareText(textToNumber(Bezeichnung3->text()) + 1));

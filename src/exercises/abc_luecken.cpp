@@ -12,6 +12,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QLabel>
 
@@ -80,11 +81,11 @@ Form4::Form4(MoxApp& app)
     Bezeichnung3->hide();
     Bezeichnung4 = new QLabel(QStringLiteral("0"), this);
     Bezeichnung4->hide();
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), QStringLiteral("Welcher Buchstabe fehlt? Tippe ihn ein."));
 }
 
 QString Form4::spokenTask() const {
-    return Spoken::letterRow(Bezeichnung1->text());
+    return Spoken::letterRow(Bezeichnung1->text(), app_.readingHelp().letters());
 }
 
 void Form4::Form_Load() {
@@ -99,7 +100,6 @@ void Form4::showEvent(QShowEvent* event) {
 void Form4::startFresh() {
     Bezeichnung4->setText(QStringLiteral("0"));
     newGapRow();
-    hearAgain();
 }
 
 void Form4::newGapRow() {
@@ -133,7 +133,7 @@ void Form4::newGapRow() {
 }
 
 void Form4::Form_KeyDown(QChar letter) {
-    app_.speech().say(letter);
+    app_.speech().say(Spoken::letter(letter, app_.readingHelp().letters()));
     if (QString(letter) != Bezeichnung3->text().toUpper()) {
         task_.attempt(letter, false, 0);
         app_.dialogs().msgBox(QStringLiteral("Fehler, bitte neu eingeben!\r"), MsgBox::OkOnly,
@@ -149,8 +149,9 @@ void Form4::Form_KeyDown(QChar letter) {
     }
     task_.finish(letter, true, rightAnswers > kAnswersBeforeReward ? kReward : 0);
     newGapRow();
-    // The letter that was right, then the next row.
-    app_.speech().say(letter + QStringLiteral("\n") + spokenTask());
+    // The letter that was right, praised, then the next row.
+    app_.speech().say(Spoken::letter(letter, app_.readingHelp().letters()) +
+                      QStringLiteral("\nRichtig!\n") + spokenTask());
 }
 
 void Form4::Picture1_Click() {

@@ -10,6 +10,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -232,7 +233,7 @@ Form5::Form5(MoxApp& app)
     connect(Bild1, &PictureButton::clicked, this, &Form5::Bild1_Click);
 
     createTiles();
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), {});
 }
 
 QString Form5::spokenTask() const {
@@ -246,8 +247,9 @@ void Form5::createTiles() {
         tile->setObjectName(QStringLiteral("Bezeichnung%1").arg(i + 1));
         place(tile, spot.left, spot.top, kTileSize, kTileSize);
         connect(tile, &LetterTile::chosen, this, [this, tile] { abcfeld_DragDrop(tile); });
-        connect(tile, &LetterTile::pickedUp, this,
-                [this, tile] { app_.speech().say(tile->text()); });
+        connect(tile, &LetterTile::pickedUp, this, [this, tile] {
+            app_.speech().say(Spoken::letter(tile->text(), app_.readingHelp().letters()));
+        });
         connect(tile, &LetterTile::droppedByFinger, this,
                 [this, tile](QPointF where) { tileDroppedByFinger(tile, where); });
         tiles_[static_cast<size_t>(i)] = tile;
@@ -358,7 +360,7 @@ void Form5::abcfeld_DragDrop(QWidget* source) {
             dealt += lying->text();
         task_.deal(dealt);
     }
-    app_.speech().say(tile->text());
+    app_.speech().say(Spoken::letter(tile->text(), app_.readingHelp().letters()));
     const QString collected = abcfeld->text();
     if (collected.size() < kCapitals.size() && tile->text() == kCapitals.at(collected.size())) {
         abcfeld->setText(collected + tile->text());

@@ -59,7 +59,7 @@ Form7::Form7(MoxApp& app)
     Liste1->hide();
     Liste2 = new AbcListBox(this);
     Liste2->hide();
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), QStringLiteral("Denke dir die Wörter nach dem ABC geordnet."));
 }
 
 QString Form7::spokenTask() const {

@@ -11,6 +11,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -91,7 +92,7 @@ Form6::Form6(MoxApp& app)
 
     Bezeichnung1 = new QLabel(this);
     Bezeichnung1->hide();
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), {});
 }
 
 void Form6::Form_Load() {
@@ -145,7 +146,8 @@ QString Form6::spokenTask() const {
 void Form6::HBildlauf1_Change() {
     Bezeichnung2->setText(kLetterPairs.mid(3 * HBildlauf1->value() - 1, 3));
     // Both cases of the letter sound the same: it is said once.
-    app_.speech().say(Bezeichnung2->text().trimmed().left(1));
+    app_.speech().say(
+        Spoken::letter(Bezeichnung2->text().trimmed().left(1), app_.readingHelp().letters()));
 }
 
 void Form6::Bezeichnung2_Click() {

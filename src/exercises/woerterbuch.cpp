@@ -15,10 +15,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 const QString kTitle = QStringLiteral("Wörterbuch");
 constexpr QChar kDealt = u'+';
+// Long enough for a child's next step on the slider, short enough to feel like an answer.
+constexpr int kPageSettleMilliseconds = 600;
 constexpr QChar kUndealt = u'-';
 } // namespace
 
@@ -65,6 +68,15 @@ Form3::Form3(MoxApp& app)
     makeKeyboardSlider(HBildlauf1);
     place(HBildlauf1, 1320, 2160, 6255, 255);
     connect(HBildlauf1, &QScrollBar::valueChanged, this, &Form3::HBildlauf1_Change);
+    // Only the page the child settles on is said, not every page passed on the way; pages the
+    // program sets (a new list, a new task) are not the child's and stay unsaid.
+    pageSettle = new QTimer(this);
+    pageSettle->setSingleShot(true);
+    pageSettle->setInterval(kPageSettleMilliseconds);
+    connect(HBildlauf1, &QScrollBar::actionTriggered, pageSettle, qOverload<>(&QTimer::start));
+    connect(pageSettle, &QTimer::timeout, this, [this] {
+        app_.speech().say(QStringLiteral("Seite ") + QString::number(HBildlauf1->value()));
+    });
 
     Befehl2 = new QPushButton(QStringLiteral("1"), this);
     Befehl2->setFont(Twips::font(QStringLiteral("Comic Sans MS"), 13.5, true));
@@ -93,7 +105,8 @@ Form3::Form3(MoxApp& app)
     Bezeichnung3 = hiddenLabel({});
     Bezeichnung5 = hiddenLabel({});
     Label1 = hiddenLabel(QStringLiteral("0"));
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(),
+                   QStringLiteral("Suche das Wort im Wörterbuch und stelle die Seite ein."));
 }
 
 QString Form3::spokenTask() const {
@@ -192,8 +205,10 @@ void Form3::HBildlauf1_Change() {
 }
 
 void Form3::Befehl2_Click() {
+    pageSettle->stop();
     const QString page = QString::number(HBildlauf1->value());
     if (HBildlauf1->value() == textToNumber(Bezeichnung3->text())) {
+        app_.speech().sayFirst(QStringLiteral("Richtig!"));
         task_.finish(page, true, 1);
         Label1->setText(numberText(textToNumber(Label1->text()) + 1));
         newLookupTask();
@@ -205,6 +220,8 @@ void Form3::Befehl2_Click() {
 
 void Form3::Picture1_Click() {
     task_.leave();
+    // A page the child left is no longer worth saying.
+    pageSettle->stop();
     const double rightAnswers = textToNumber(Label1->text());
     Label1->setText(QStringLiteral("0"));
     app_.addPoints(rightAnswers, PointsForm::LeadingBlank);

@@ -10,6 +10,7 @@ class PictureButton;
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class QTimer;
 
 // The dictionary exercise: look the word up in the class dictionary, set its page with the
 // slider and press the button. Right pages are gathered and credited on leaving.
@@ -26,6 +27,8 @@ public:
     QLabel* Bezeichnung6;
     QLabel* Label1; // right answers not yet credited
     QScrollBar* HBildlauf1;
+    // Runs while the child moves the slider; the page is said once it has come to rest.
+    QTimer* pageSettle;
     QPushButton* Befehl2;
     PictureButton* Picture1;
     FileList* Datei1; // the word lists; the selected one is the list in use

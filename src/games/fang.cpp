@@ -9,6 +9,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,7 +57,7 @@ fang::fang(MoxApp& app)
     setBackgroundColor(Qt::white);
     setClientSize(7215, 5655);
     createControls();
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), QStringLiteral("Fange die Buchstaben nach dem ABC, A zuerst."));
     // Key preview: every key press of a control passes the window first.
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
@@ -150,7 +151,7 @@ void fang::createControls() {
 QString fang::spokenTask() const {
     QStringList caught;
     for (const QChar letter : Bezeichnung3->text())
-        caught.append(letter);
+        caught.append(Spoken::letter(letter, app_.readingHelp().letters()));
     return caught.join(QStringLiteral(", "));
 }
 
@@ -234,7 +235,7 @@ void fang::checkCatch() {
     const QString inPlay = Bezeichnung4->text();
     if (!inPlay.isEmpty() && posCol.front() == cursorCol && posRow.front() == cursorRow) {
         Bezeichnung3->setText(Bezeichnung3->text() + inPlay.front());
-        app_.speech().say(inPlay.front());
+        app_.speech().say(Spoken::letter(inPlay.front(), app_.readingHelp().letters()));
         std::copy(posCol.begin() + 1, posCol.begin() + inPlay.size(), posCol.begin());
         std::copy(posRow.begin() + 1, posRow.begin() + inPlay.size(), posRow.begin());
         Bezeichnung4->setText(inPlay.mid(1));

@@ -120,11 +120,11 @@ galgen::galgen(MoxApp& app)
     connect(&app_, &MoxApp::wordListSaved, Liste2, &QListWidget::clear);
     setTabOrder(Liste1, Bild2);
     setTabOrder(Bild2, Bild1);
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), QStringLiteral("Rate das Wort. Klicke einen Buchstaben an."));
 }
 
 QString galgen::spokenTask() const {
-    return Spoken::letterRow(Bezeichnung1->text());
+    return Spoken::letterRow(Bezeichnung1->text(), app_.readingHelp().letters());
 }
 
 void galgen::createGallows() {
@@ -183,15 +183,19 @@ void galgen::Form_Activate() {
 void galgen::Liste1_Click() {
     const QString& word = app_.shared().wordText;
     QString& mask = app_.shared().wordMask;
-    app_.speech().say(Liste1->chosenLetter());
+    app_.speech().say(Spoken::letter(Liste1->chosenLetter(), app_.readingHelp().letters()));
     task_.addStep(Liste1->chosenLetter());
     if (!Letters::reveal(word, mask, Liste1->chosenLetter())) {
         wrongLetter();
         return;
     }
     Bezeichnung1->setText(mask);
-    if (!Letters::isSolved(mask))
+    if (!Letters::isSolved(mask)) {
+        // The letter, then the word as far as it is found.
+        app_.speech().say(Spoken::letter(Liste1->chosenLetter(), app_.readingHelp().letters()) +
+                          u'\n' + spokenTask());
         return;
+    }
     for (QWidget* shown : freedFigure())
         shown->show();
     app_.dialogs().msgBox(QStringLiteral("Du hast gewonnen!\r"), MsgBox::OkOnly, kTitle);

@@ -8,6 +8,7 @@
 #include "platform/random.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
+#include "syllables/reading_help.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -190,7 +191,7 @@ memo::memo(MoxApp& app)
     Bezeichnung23 = stateLabel({});
     Bezeichnung24 = stateLabel({});
     Bezeichnung25 = stateLabel({});
-    offerHearAgain(app_.speech());
+    offerHearAgain(app_.speech(), {});
 }
 
 QString memo::spokenTask() const {
@@ -233,7 +234,7 @@ void memo::cardClicked() {
     }
     const QString layout = Bezeichnung21->text();
     Bezeichnung(k)->setCaption(u'\r' + layout.at(k - 1));
-    app_.speech().say(layout.at(k - 1));
+    app_.speech().say(Spoken::letter(layout.at(k - 1), app_.readingHelp().letters()));
     if (a == 0) {
         Bezeichnung23->setText(QString::number(k));
         return;

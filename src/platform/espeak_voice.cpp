@@ -67,8 +67,10 @@ bool EspeakVoice::render(const QString& text, const Sink& sink) {
     if (utf8.isEmpty())
         return false;
     Rendering rendering{&sink};
+    // Phonemes between double brackets are said as written: that is how a letter's sound is
+    // asked for.
     const espeak_ERROR result =
         espeak_Synth(utf8.constData(), static_cast<size_t>(utf8.size()) + 1, 0, POS_CHARACTER, 0,
-                     espeakCHARS_UTF8, nullptr, &rendering);
+                     espeakCHARS_UTF8 | espeakPHONEMES, nullptr, &rendering);
     return result == EE_OK && !rendering.stopped;
 }

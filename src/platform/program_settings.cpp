@@ -16,6 +16,7 @@ const QString kClassFolderKey = QStringLiteral("Klasse/Ordner");
 const QString kKioskKey = QStringLiteral("Klasse/Kiosk");
 const QString kSyllablesKey = QStringLiteral("SilbenFaerben");
 const QString kReadingFontKey = QStringLiteral("Leseschrift");
+const QString kLetterSoundsKey = QStringLiteral("BuchstabenAlsLaute");
 const QString kRecordsKey = QStringLiteral("Klasse/Lernstand");
 const QString kPasswordKey = QStringLiteral("Klasse/Passwort");
 const QString kClassSpeechKey = QStringLiteral("Klasse/Vorlesen");
@@ -209,7 +210,7 @@ void ProgramSettings::take(const QString& path, const QString& key, const QVaria
             badValue(onOff);
         else
             keepFirst(key == kKioskKey ? kiosk_ : classSpeech_, *on);
-    } else if (key == kSyllablesKey || key == kReadingFontKey) {
+    } else if (key == kSyllablesKey || key == kReadingFontKey || key == kLetterSoundsKey) {
         const std::optional<bool> on = switchValue(value);
         QHash<QString, bool>& switches =
             scope == Scope::User ? userReadingHelp_ : systemReadingHelp_;
@@ -252,13 +253,30 @@ WriteResult ProgramSettings::storeUserSwitch(const QString& key, bool on) {
 
 namespace {
 const QString& readingHelpKey(ProgramSettings::ReadingHelp which) {
-    return which == ProgramSettings::ReadingHelp::Syllables ? kSyllablesKey : kReadingFontKey;
+    switch (which) {
+    case ProgramSettings::ReadingHelp::Syllables:
+        return kSyllablesKey;
+    case ProgramSettings::ReadingHelp::Font:
+        return kReadingFontKey;
+    case ProgramSettings::ReadingHelp::LetterSounds:
+        break;
+    }
+    return kLetterSoundsKey;
 }
 } // namespace
 
 bool ProgramSettings::readingHelpOn(ReadingHelp which) const {
     const QString& key = readingHelpKey(which);
     return userReadingHelp_.value(key, systemReadingHelp_.value(key, false));
+}
+
+std::optional<bool> ProgramSettings::readingHelpChoice(ReadingHelp which) const {
+    const QString& key = readingHelpKey(which);
+    if (userReadingHelp_.contains(key))
+        return userReadingHelp_.value(key);
+    if (systemReadingHelp_.contains(key))
+        return systemReadingHelp_.value(key);
+    return std::nullopt;
 }
 
 WriteResult ProgramSettings::setReadingHelpOn(ReadingHelp which, bool on) {

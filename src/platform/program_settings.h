@@ -56,11 +56,14 @@ public:
     // administrator left it to the teacher.
     std::optional<bool> classSpeech() const { return classSpeech_; }
 
-    // The reading help for beginning readers: syllables in colours ("SilbenFaerben") and the
-    // font for them ("Leseschrift"). Off unless the user (or, for every account of the class,
-    // the administrator) switched it on.
-    enum class ReadingHelp { Syllables, Font };
+    // The reading help for beginning readers: syllables in colours ("SilbenFaerben"), the
+    // font for them ("Leseschrift") and letters said as their sounds ("BuchstabenAlsLaute").
+    // Off unless the user (or, for every account of the class, the administrator) switched it
+    // on.
+    enum class ReadingHelp { Syllables, Font, LetterSounds };
     bool readingHelpOn(ReadingHelp which) const;
+    // The choice as the user (over the administrator) made it; none where nobody chose.
+    std::optional<bool> readingHelpChoice(ReadingHelp which) const;
     // Stored in the user's own file; false when that could not be written.
     WriteResult setReadingHelpOn(ReadingHelp which, bool on);
 

@@ -51,8 +51,16 @@ void MoxWindow::showFromOpener() {
 
 void MoxWindow::activate() {
     activationQueued_ = false;
-    if (isVisible())
-        Form_Activate();
+    if (!isVisible())
+        return;
+    // A task that itself says what to do is its own instruction.
+    if (speech_)
+        speech_->sayFirst(instruction_.isEmpty() ? spokenTask() : instruction_);
+    Form_Activate();
+    // A window that said nothing of its own on opening still says its task after the
+    // instruction.
+    if (speech_ && !instruction_.isEmpty() && speech_->hasFirst() && isVisible())
+        speech_->say(spokenTask());
 }
 
 void MoxWindow::setProgramEnding(bool ending) {
@@ -88,8 +96,9 @@ void MoxWindow::placeOnScreen(Placement placement) {
          area.top() + std::max(0, (area.height() - frame.height()) / divisor));
 }
 
-void MoxWindow::offerHearAgain(Speech& speech) {
+void MoxWindow::offerHearAgain(Speech& speech, const QString& instruction) {
     speech_ = &speech;
+    instruction_ = instruction;
     hearAgainBand_ = new Shape(Shape::Kind::Rectangle, kBandColour, {}, this);
     place(hearAgainBand_, clientWidth_, 0, kBandWidth, clientHeight_);
     const QString name = QStringLiteral("Nochmal hören");

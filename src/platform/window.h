@@ -29,6 +29,8 @@ public:
     PictureButton* hearAgainButton() const { return hearAgain_; }
     // The window's current task as the child hears it again; empty when there is none.
     virtual QString spokenTask() const { return {}; }
+    // What the child is to do here, said each time the window opens, before its task.
+    const QString& spokenInstruction() const { return instruction_; }
 
 protected:
     virtual void Form_Load() {}
@@ -44,8 +46,9 @@ protected:
     // The "Nochmal hören" picture and the key F5, which say spokenTask() once more. The picture
     // stands at the top of a narrow band along the right edge, the same place in every window,
     // beside the window's own controls rather than over any of them; band and picture are there
-    // only while the program reads aloud. Called after setClientSize().
-    void offerHearAgain(Speech& speech);
+    // only while the program reads aloud. Called after setClientSize(). The instruction is said
+    // each time the window opens, before the task; without one, the task says what to do.
+    void offerHearAgain(Speech& speech, const QString& instruction);
 
     void closeEvent(QCloseEvent* event) override;
     // Escape leaves a window as its back entry does.
@@ -60,6 +63,7 @@ private:
     Speech* speech_ = nullptr;
     PictureButton* hearAgain_ = nullptr;
     QWidget* hearAgainBand_ = nullptr;
+    QString instruction_;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     bool loaded_ = false;

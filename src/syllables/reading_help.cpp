@@ -46,6 +46,23 @@ bool ReadingHelp::setReadingFontOn(bool on) {
     return stored;
 }
 
+bool ReadingHelp::letterSoundsOn() const {
+    return settings_.readingHelpOn(ProgramSettings::ReadingHelp::LetterSounds);
+}
+
+bool ReadingHelp::setLetterSoundsOn(bool on) {
+    const bool stored =
+        bool(settings_.setReadingHelpOn(ProgramSettings::ReadingHelp::LetterSounds, on));
+    emit changed();
+    return stored;
+}
+
+Spoken::Letters ReadingHelp::letters(bool soundsByDefault) const {
+    const bool sounds = settings_.readingHelpChoice(ProgramSettings::ReadingHelp::LetterSounds)
+                            .value_or(soundsByDefault);
+    return sounds ? Spoken::Letters::Sounds : Spoken::Letters::Names;
+}
+
 QStringList ReadingHelp::corrections() const {
     const FileBytes file = readFileBytes(correctionsPath(), kMaxCorrectionsBytes);
     if (file.status != FileBytes::Status::Read)

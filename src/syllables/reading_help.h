@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/program_settings.h"
+#include "platform/speech.h"
 #include "syllables/reading_font.h"
 #include "syllables/syllables.h"
 
@@ -33,6 +34,12 @@ public:
     // (the switch holds all the same until the program ends).
     bool setSyllablesOn(bool on);
     bool setReadingFontOn(bool on);
+
+    // "Buchstaben als Laute": every letter heard as its sound. The teacher's choice, over the
+    // class's; where neither chose, a window that is about sounds says them all the same.
+    bool letterSoundsOn() const;
+    bool setLetterSoundsOn(bool on);
+    Spoken::Letters letters(bool soundsByDefault = false) const;
 
     // The splitter, with the teacher's splits as the file holds them now.
     const Syllables& syllables() const;

@@ -6,8 +6,8 @@ class QCheckBox;
 class QWidget;
 class ReadingHelp;
 
-// The teacher's two switches of the reading help, "Silben färben" and "Leseschrift", side by
-// side in one of her windows.
+// The teacher's switches of the reading help, "Silben färben", "Leseschrift" and "Buchstaben
+// als Laute", side by side in one of her windows.
 class ReadingHelpSwitches : public QObject {
     Q_OBJECT
 public:
@@ -16,6 +16,7 @@ public:
 
     QCheckBox* syllables() const { return syllables_; }
     QCheckBox* font() const { return font_; }
+    QCheckBox* letterSounds() const { return letterSounds_; }
 
 private:
     void showState();
@@ -23,4 +24,5 @@ private:
     ReadingHelp& help_;
     QCheckBox* syllables_;
     QCheckBox* font_;
+    QCheckBox* letterSounds_;
 };

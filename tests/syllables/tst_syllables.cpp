@@ -23,6 +23,7 @@ namespace {
 
 const QByteArray kSyllablesOn = "SilbenFaerben=true\n";
 const QByteArray kFontOn = "Leseschrift=true\n";
+const QByteArray kLetterSoundsOn = "BuchstabenAlsLaute=true\n";
 
 double luminance(const QColor& colour) {
     auto linear = [](double c) {
@@ -213,10 +214,14 @@ void SyllablesTest::switches_data() {
     QTest::addColumn<QByteArray>("user");
     QTest::addColumn<bool>("syllables");
     QTest::addColumn<bool>("font");
-    QTest::newRow("off by default") << QByteArray() << QByteArray() << false << false;
-    QTest::newRow("the class's") << kSyllablesOn + kFontOn << QByteArray() << true << true;
+    QTest::addColumn<bool>("letterSounds");
+    QTest::newRow("off by default") << QByteArray() << QByteArray() << false << false << false;
+    QTest::newRow("the class's") << kSyllablesOn + kFontOn + kLetterSoundsOn << QByteArray() << true
+                                 << true << true;
     QTest::newRow("the teacher's wins")
-        << kSyllablesOn << QByteArray("SilbenFaerben=false\nLeseschrift=ja\n") << false << true;
+        << kSyllablesOn + kLetterSoundsOn
+        << QByteArray("SilbenFaerben=false\nLeseschrift=ja\nBuchstabenAlsLaute=nein\n") << false
+        << true << false;
 }
 
 void SyllablesTest::switches() {
@@ -224,6 +229,7 @@ void SyllablesTest::switches() {
     QFETCH(QByteArray, user);
     QFETCH(bool, syllables);
     QFETCH(bool, font);
+    QFETCH(bool, letterSounds);
     Fixture fx;
     fx.writeProgramSettings(QStringLiteral("system"), system);
     fx.writeProgramSettings(QStringLiteral("user"), user);
@@ -231,15 +237,19 @@ void SyllablesTest::switches() {
     ReadingHelpSwitches* shown = switchesOf(fx);
     QCOMPARE(shown->syllables()->isChecked(), syllables);
     QCOMPARE(shown->font()->isChecked(), font);
+    QCOMPARE(shown->letterSounds()->isChecked(), letterSounds);
+    QVERIFY(shown->letterSounds()->geometry().right() < fx.window<Form8>().width());
 
     fx.window<Form8>().show();
     Fixture::click(shown->syllables());
     Fixture::click(shown->font());
+    Fixture::click(shown->letterSounds());
     QCOMPARE(fx.app().readingHelp().syllablesOn(), !syllables);
     const ProgramSettings reread;
     QVERIFY(reread.problems().isEmpty());
     QCOMPARE(reread.readingHelpOn(ProgramSettings::ReadingHelp::Syllables), !syllables);
     QCOMPARE(reread.readingHelpOn(ProgramSettings::ReadingHelp::Font), !font);
+    QCOMPARE(reread.readingHelpChoice(ProgramSettings::ReadingHelp::LetterSounds), !letterSounds);
 }
 
 void SyllablesTest::readingFont_data() {
