@@ -23,6 +23,10 @@ public:
     QPushButton* renameButton;
     QPushButton* pictureButton;
     QPushButton* removeButton;
+    QPushButton* overviewButton; // "Lernstand"
+    QPushButton* reportButton;
+    QPushButton* exportButton;
+    QPushButton* schoolYearButton;
     QPushButton* backButton;
     QWidget* pictureChoice; // shown by "Bild": the pictures, those of other children disabled
     QList<PictureButton*> pictures;
@@ -34,6 +38,7 @@ public:
     void renameChild();
     void choosePicture();
     void removeChild();
+    void showOverview();
     void back();
 
 protected:

@@ -76,7 +76,7 @@ void KlasseWindowTest::teacherKeepsTheClass() {
 
     RecordBook& records = fx.app().classRoom().records();
     QVERIFY(records.record(
-        2, {QDateTime::currentDateTimeUtc(), "pc", "ABC-Reihe", "D", "D", true, 1, 2}));
+        2, {QDateTime::currentDateTimeUtc(), "pc", "ABC-Reihe", "D", "D", "D", true, 1, 2}));
     fx.dialogs.expectMessage("Lena aus der Klasse entfernen?\rAlles, was von Lena aufgeschrieben "
                              "ist, wird gelöscht.\r",
                              "Klasse", MsgBox::YesNoQuestion, MsgBox::Yes);
