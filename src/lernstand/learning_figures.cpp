@@ -7,7 +7,10 @@
 #include <QMap>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <thread>
+#include <vector>
 
 namespace LearningFigures {
 namespace {
@@ -70,8 +73,18 @@ Span periodSpan(Period period, const QDate& today) {
     return {QDate(year, 8, 1), today};
 }
 
-QDate dayOf(const TaskRecord& task) {
-    return task.when.toLocalTime().date();
+QDateTime LocalCalendar::local(const QDateTime& when) {
+    const qint64 at = when.toMSecsSinceEpoch();
+    if (at >= start_ && at < end_)
+        return steady_ ? when.toOffsetFromUtc(offset_) : when.toLocalTime();
+    const QDateTime here = when.toLocalTime();
+    const QDateTime first(here.date(), QTime(0, 0));
+    const QDateTime next(here.date().addDays(1), QTime(0, 0));
+    start_ = first.toMSecsSinceEpoch();
+    end_ = next.toMSecsSinceEpoch();
+    offset_ = first.offsetFromUtc();
+    steady_ = offset_ == next.offsetFromUtc();
+    return here;
 }
 
 std::optional<double> ExerciseFigures::shareRight() const {
@@ -97,18 +110,27 @@ ChildFigures childFigures(const QList<TaskRecord>& tasks, Period period, const Q
     for (QDate monday = mondayOf(span.first); monday <= span.last; monday = monday.addDays(7))
         figures.weeks.append({monday, 0});
 
+    LocalCalendar calendar;
+    const QChar* lastName = nullptr;
+    ExerciseFigures* exercise = nullptr;
+    std::pair<Share, Share>* half = nullptr;
     for (const TaskRecord& task : tasks) {
-        const QDate day = dayOf(task);
-        if (task.exercise == kReward || !span.contains(day))
+        const QDate day = calendar.day(task.when);
+        if (!span.contains(day) || task.exercise == kReward)
             continue;
-        ExerciseFigures& exercise = exercises[task.exercise];
-        exercise.exercise = task.exercise;
-        ++exercise.tasks;
-        exercise.right += task.right ? 1 : 0;
-        exercise.last = std::max(exercise.last, task.when);
-        Share& half = day < middle ? halves[task.exercise].first : halves[task.exercise].second;
-        ++half.tasks;
-        half.right += task.right ? 1 : 0;
+        // The records share one text per exercise: most tasks follow one of the same.
+        if (task.exercise.constData() != lastName) {
+            lastName = task.exercise.constData();
+            exercise = &exercises[task.exercise];
+            exercise->exercise = task.exercise;
+            half = &halves[task.exercise];
+        }
+        ++exercise->tasks;
+        exercise->right += task.right ? 1 : 0;
+        exercise->last = std::max(exercise->last, task.when);
+        Share& share = day < middle ? half->first : half->second;
+        ++share.tasks;
+        share.right += task.right ? 1 : 0;
         ++figures.weeks[int(mondayOf(span.first).daysTo(day) / 7)].tasks;
 
         if (task.right || task.answer.isEmpty() || task.expected.isEmpty())
@@ -135,14 +157,32 @@ ChildFigures childFigures(const QList<TaskRecord>& tasks, Period period, const Q
 
 Overview overview(const ClassList& list, const RecordBook& records, Period period,
                   const QDate& today) {
+    // Each child's files are read apart from the others', on every core there is, so that a
+    // school year of a whole class opens while the teacher waits.
+    const QList<Child>& children = list.children();
+    std::vector<std::pair<int, ChildFigures>> figures(std::size_t(children.size()));
+    std::atomic<qsizetype> next = 0;
+    const auto work = [&] {
+        for (qsizetype i = next++; i < children.size(); i = next++) {
+            const RecordBook::ChildTasks read = records.read(children[i].id);
+            figures[std::size_t(i)] = {read.skippedLines, childFigures(read.tasks, period, today)};
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1U, 8U);
+        for (unsigned helper = 1; helper < cores && helper < children.size(); ++helper)
+            helpers.emplace_back(work);
+        work();
+    }
     Overview result;
-    for (const Child& child : list.children()) {
-        const RecordBook::ChildTasks read = records.read(child.id);
-        result.skippedLines += read.skippedLines;
-        const ChildFigures figures = childFigures(read.tasks, period, today);
-        if (figures.exercises.isEmpty())
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        const Child& child = children[i];
+        const auto& [skipped, practised] = figures[std::size_t(i)];
+        result.skippedLines += skipped;
+        if (practised.exercises.isEmpty())
             result.rows.append({child.id, child.name, {}});
-        for (const ExerciseFigures& exercise : figures.exercises)
+        for (const ExerciseFigures& exercise : practised.exercises)
             result.rows.append({child.id, child.name, exercise});
     }
     return result;

@@ -31,8 +31,20 @@ struct Span {
 };
 Span periodSpan(Period period, const QDate& today);
 
-// The day a task was done, on this computer's calendar.
-QDate dayOf(const TaskRecord& task);
+// Times as this computer's clock shows them. Asking the system's calendar costs a look at its
+// time-zone file each time, which a school year of a class would wait for: a day without a
+// change of clock is asked about once.
+class LocalCalendar {
+public:
+    QDateTime local(const QDateTime& when);
+    QDate day(const QDateTime& when) { return local(when).date(); }
+
+private:
+    qint64 start_ = 1; // the day known, as milliseconds since the epoch: none yet
+    qint64 end_ = 0;
+    int offset_ = 0;
+    bool steady_ = false; // the clock is not put forward or back that day
+};
 
 struct ExerciseFigures {
     QString exercise;

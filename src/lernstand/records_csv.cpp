@@ -2,6 +2,7 @@
 
 #include "klasse/class_list.h"
 #include "klasse/record_book.h"
+#include "lernstand/learning_figures.h"
 
 #include <QStringList>
 
@@ -39,8 +40,9 @@ QString headingLine() {
 
 QByteArray childLines(const ChildRecords& child) {
     QString text;
+    LearningFigures::LocalCalendar calendar;
     for (const TaskRecord& task : child.tasks) {
-        const QDateTime when = task.when.toLocalTime();
+        const QDateTime when = calendar.local(task.when);
         text += line({child.name, when.date().toString(QStringLiteral("dd.MM.yyyy")),
                       when.time().toString(QStringLiteral("HH:mm:ss")), task.computer,
                       task.exercise, task.task, task.expected, task.answer,
