@@ -73,33 +73,33 @@ LernstandWindow::LernstandWindow(MoxApp& app)
 }
 
 void LernstandWindow::createControls() {
-    setClientSize(12600, 7560);
+    setClientSize(13680, 7560);
     const QFont font = Twips::font(QStringLiteral("MS Sans Serif"), 9.75);
     setFont(font);
 
     auto* periodLabel = new QLabel(QStringLiteral("Zeitraum:"), this);
-    place(periodLabel, 120, 150, 900, 300);
+    place(periodLabel, 120, 150, 1140, 300);
     periodChoice = new QComboBox(this);
     for (const Period period : kPeriods)
         periodChoice->addItem(periodName(period), int(period));
     periodChoice->setCurrentIndex(1);
     periodChoice->setAccessibleName(QStringLiteral("Zeitraum"));
     periodLabel->setBuddy(periodChoice);
-    place(periodChoice, 1020, 120, 1800, 360);
+    place(periodChoice, 1260, 120, 1800, 360);
     connect(periodChoice, &QComboBox::currentIndexChanged, this, &LernstandWindow::showOverview);
 
     auto* filterLabel = new QLabel(QStringLiteral("Suchen:"), this);
-    place(filterLabel, 3000, 150, 800, 300);
+    place(filterLabel, 3240, 150, 900, 300);
     filter = new QLineEdit(this);
     filter->setAccessibleName(QStringLiteral("Suchen nach Kind oder Übung"));
     filter->setPlaceholderText(QStringLiteral("Kind oder Übung"));
     filter->setClearButtonEnabled(true);
     filterLabel->setBuddy(filter);
-    place(filter, 3800, 120, 2400, 360);
+    place(filter, 4140, 120, 3180, 360);
 
     skipped = new QLabel(this);
     skipped->setAccessibleName(QStringLiteral("Beschädigte Zeilen"));
-    place(skipped, 120, 7080, 6100, 300);
+    place(skipped, 120, 7080, 7200, 300);
 
     model_ = new QStandardItemModel(0, 5, this);
     model_->setHorizontalHeaderLabels({QStringLiteral("Kind"), QStringLiteral("Übung"),
@@ -120,17 +120,18 @@ void LernstandWindow::createControls() {
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    place(table, 120, 600, 6100, 6360);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    place(table, 120, 600, 7200, 6360);
     connect(table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &LernstandWindow::rowChosen);
 
     childName = new QLabel(this);
     childName->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 12, true));
     childName->setAccessibleName(QStringLiteral("Kind"));
-    place(childName, 6360, 120, 6120, 360);
+    place(childName, 7440, 120, 6120, 360);
     weeks = new WeekChart(this);
-    place(weeks, 6360, 540, 6120, 1800);
+    place(weeks, 7440, 540, 6120, 1800);
 
     auto list = [this](const QString& heading, int left, int top, int width, int height) {
         auto* label = new QLabel(heading, this);
@@ -141,15 +142,15 @@ void LernstandWindow::createControls() {
         place(shown, left, top + 300, width, height);
         return shown;
     };
-    confusions = list(QStringLiteral("Verwechselt"), 6360, 2460, 2980, 2160);
-    words = list(QStringLiteral("Falsche Wörter"), 9500, 2460, 2980, 2160);
-    trends = list(QStringLiteral("Entwicklung"), 6360, 5040, 6120, 1380);
+    confusions = list(QStringLiteral("Verwechselt"), 7440, 2460, 2980, 2160);
+    words = list(QStringLiteral("Falsche Wörter"), 10580, 2460, 2980, 2160);
+    trends = list(QStringLiteral("Entwicklung"), 7440, 5040, 6120, 1380);
 
     reportButton = new QPushButton(QStringLiteral("Bericht"), this);
-    place(reportButton, 8880, 6900, 1680, 495);
+    place(reportButton, 9960, 6900, 1680, 495);
     connect(reportButton, &QPushButton::clicked, this, &LernstandWindow::report);
     backButton = new QPushButton(QStringLiteral("Zurück"), this);
-    place(backButton, 10800, 6900, 1680, 495);
+    place(backButton, 11880, 6900, 1680, 495);
     connect(backButton, &QPushButton::clicked, this, &LernstandWindow::back);
 }
 
