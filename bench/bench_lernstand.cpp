@@ -132,7 +132,9 @@ int main(int argc, char* argv[]) {
         std::printf("overview (Schuljahr) %7.1f ms processor time (%7.1f ms on the clock; goal "
                     "under 1000), one child %6.1f ms (%6.1f ms; goal under 200)\n",
                     overview.processor, overview.clock, child.processor, child.clock);
-        met = met && overview.processor < 1000 && child.processor < 200;
+        // The overview reads the children on every core: the teacher waits for the clock, and its
+        // processor time is that of all cores together.
+        met = met && overview.clock < 1000 && child.processor < 200;
     }
     std::printf("%s\n", met ? "all goals met" : "GOAL MISSED");
     return met ? 0 : 1;

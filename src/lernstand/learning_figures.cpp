@@ -73,6 +73,11 @@ Span periodSpan(Period period, const QDate& today) {
     return {QDate(year, 8, 1), today};
 }
 
+QDate LocalCalendar::day(const QDateTime& when) {
+    const qint64 at = when.toMSecsSinceEpoch();
+    return at >= start_ && at < end_ ? day_ : local(when).date();
+}
+
 QDateTime LocalCalendar::local(const QDateTime& when) {
     const qint64 at = when.toMSecsSinceEpoch();
     if (at >= start_ && at < end_)
@@ -80,6 +85,7 @@ QDateTime LocalCalendar::local(const QDateTime& when) {
     const QDateTime here = when.toLocalTime();
     const QDateTime first(here.date(), QTime(0, 0));
     const QDateTime next(here.date().addDays(1), QTime(0, 0));
+    day_ = here.date();
     start_ = first.toMSecsSinceEpoch();
     end_ = next.toMSecsSinceEpoch();
     offset_ = first.offsetFromUtc();

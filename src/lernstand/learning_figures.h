@@ -37,11 +37,12 @@ Span periodSpan(Period period, const QDate& today);
 class LocalCalendar {
 public:
     QDateTime local(const QDateTime& when);
-    QDate day(const QDateTime& when) { return local(when).date(); }
+    QDate day(const QDateTime& when);
 
 private:
     qint64 start_ = 1; // the day known, as milliseconds since the epoch: none yet
     qint64 end_ = 0;
+    QDate day_;
     int offset_ = 0;
     bool steady_ = false; // the clock is not put forward or back that day
 };
