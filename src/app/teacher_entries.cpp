@@ -8,6 +8,7 @@
 #include "klasse/class_room.h"
 #include "klasse/klasse_window.h"
 #include "klasse/teacher_password.h"
+#include "lernstand/lernstand_actions.h"
 #include "platform/dialogs.h"
 #include "platform/numbers.h"
 #include "platform/write_access.h"
@@ -37,10 +38,13 @@ TeacherEntries::TeacherEntries(MoxApp& app, QWidget* mainWindow, QLabel* pointsL
 
 bool TeacherEntries::passwordMatches(const QString& prompt) {
     ClassRoom& room = app_.classRoom();
-    if (room.exists() && !room.passwordHash().isEmpty())
-        return TeacherPassword::matches(app_.dialogs(), room, prompt);
-    const QString typed = app_.dialogs().inputBox(prompt, QStringLiteral("Passwort"), QString());
-    return typed == points_->text();
+    const bool matches = room.exists() && !room.passwordHash().isEmpty()
+                             ? TeacherPassword::matches(app_.dialogs(), room, prompt)
+                             : app_.dialogs().inputBox(prompt, QStringLiteral("Passwort"),
+                                                       QString()) == points_->text();
+    if (matches)
+        LernstandActions::tellRecordsNotice(app_);
+    return matches;
 }
 
 void TeacherEntries::printWorksheets() {
@@ -126,6 +130,7 @@ void TeacherEntries::editClass() {
                            "weg.\r")
                 .arg(where, read.problems.join(u'\r')),
             MsgBox::OkOnly, title);
+    LernstandActions::tellRecordsNotice(app_);
     KlasseWindow& klasse = app_.window<KlasseWindow>();
     klasse.showClass();
     app_.open(klasse);

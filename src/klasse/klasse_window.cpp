@@ -4,6 +4,8 @@
 #include "klasse/class_room.h"
 #include "klasse/pictures.h"
 #include "klasse/practice.h"
+#include "lernstand/lernstand_actions.h"
+#include "lernstand/lernstand_window.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/palette.h"
@@ -34,14 +36,14 @@ KlasseWindow::KlasseWindow(MoxApp& app)
 }
 
 void KlasseWindow::createControls() {
-    setClientSize(8520, 5880);
+    setClientSize(8520, 6135);
     Liste1 = new QListWidget(this);
     Liste1->setAccessibleName(QStringLiteral("Kinder"));
     Liste1->setFont(Twips::font(QStringLiteral("MS Sans Serif"), 12, false));
     Liste1->setIconSize(QSize(Twips::toPixels(480), Twips::toPixels(480)));
-    place(Liste1, 120, 120, 3480, 5160);
+    place(Liste1, 120, 120, 3480, 5400);
     connect(Liste1, &QListWidget::currentRowChanged, this, &KlasseWindow::updateEnabled);
-    auto button = [this](const QString& text, int top, void (KlasseWindow::*slot)()) {
+    auto button = [this](const QString& text, int top, auto slot) {
         auto* control = new QPushButton(text, this);
         place(control, 3720, top, 1680, 495);
         connect(control, &QPushButton::clicked, this, slot);
@@ -51,12 +53,21 @@ void KlasseWindow::createControls() {
     renameButton = button(QStringLiteral("Umbenennen"), 735, &KlasseWindow::renameChild);
     pictureButton = button(QStringLiteral("Bild"), 1350, &KlasseWindow::choosePicture);
     removeButton = button(QStringLiteral("Entfernen"), 1965, &KlasseWindow::removeChild);
-    backButton = button(QStringLiteral("Zurück"), 4785, &KlasseWindow::back);
+    overviewButton = button(QStringLiteral("Lernstand"), 2700, &KlasseWindow::showOverview);
+    reportButton = button(QStringLiteral("Bericht"), 3255, [this] {
+        LernstandActions::showReports(app_, this, selectedId(),
+                                      LearningFigures::Period::SchoolYear);
+    });
+    exportButton = button(QStringLiteral("Exportieren"), 3810,
+                          [this] { LernstandActions::exportRecords(app_); });
+    schoolYearButton = button(QStringLiteral("Neues Schuljahr"), 4365,
+                              [this] { LernstandActions::startSchoolYear(app_); });
+    backButton = button(QStringLiteral("Zurück"), 5025, &KlasseWindow::back);
     practiseBox = new QCheckBox(QStringLiteral("Üben, was schwerfällt"), this);
-    place(practiseBox, 120, 5400, 3480, 375);
+    place(practiseBox, 120, 5640, 3480, 375);
     connect(practiseBox, &QCheckBox::toggled, this, &KlasseWindow::setPractising);
     speechBox = new QCheckBox(QStringLiteral("Vorlesen"), this);
-    place(speechBox, 3720, 4410, 1680, 315);
+    place(speechBox, 3720, 5640, 1680, 375);
     connect(speechBox, &QCheckBox::toggled, this, &KlasseWindow::speechChosen);
 
     pictureChoice = new QWidget(this);
@@ -118,7 +129,8 @@ void KlasseWindow::select(int id) {
 
 void KlasseWindow::updateEnabled() {
     const bool chosen = selectedId() != 0;
-    for (QPushButton* needsChild : {renameButton, pictureButton, removeButton})
+    for (QPushButton* needsChild :
+         {renameButton, pictureButton, removeButton, overviewButton, reportButton, exportButton})
         needsChild->setEnabled(chosen);
     if (!chosen)
         pictureChoice->hide();
@@ -251,6 +263,13 @@ void KlasseWindow::speechChosen(bool on) {
         return;
     if (room.exists())
         app_.speech().setOn(room.speechOn());
+}
+
+void KlasseWindow::showOverview() {
+    LernstandWindow& overview = app_.window<LernstandWindow>();
+    overview.showOverview();
+    hide();
+    overview.showFromOpener();
 }
 
 void KlasseWindow::back() {

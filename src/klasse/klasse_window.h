@@ -24,6 +24,10 @@ public:
     QPushButton* renameButton;
     QPushButton* pictureButton;
     QPushButton* removeButton;
+    QPushButton* overviewButton; // "Lernstand"
+    QPushButton* reportButton;
+    QPushButton* exportButton;
+    QPushButton* schoolYearButton;
     QPushButton* backButton;
     QCheckBox* speechBox;   // "Vorlesen" for every child of the class
     QWidget* pictureChoice; // shown by "Bild": the pictures, those of other children disabled
@@ -37,6 +41,7 @@ public:
     void renameChild();
     void choosePicture();
     void removeChild();
+    void showOverview();
     void back();
     void setPractising(bool on);
     void speechChosen(bool on);

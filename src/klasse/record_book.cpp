@@ -134,6 +134,8 @@ QStringList RecordBook::childFiles(int childId) const {
 
 RecordBook::ChildTasks RecordBook::read(int childId) const {
     ChildTasks result;
+    RecordTexts texts;
+    bool sorted = true;
     for (const QString& path : childFiles(childId)) {
         QFile file(path);
         if (file.size() > kMaxFileBytes || !file.open(QIODevice::ReadOnly)) {
@@ -141,21 +143,31 @@ RecordBook::ChildTasks RecordBook::read(int childId) const {
             continue;
         }
         const QByteArray bytes = file.readAll();
+        const qsizetype before = result.tasks.size();
+        result.tasks.reserve(before + bytes.count('\n'));
         qsizetype start = 0;
         while (start < bytes.size()) {
             const qsizetype end = bytes.indexOf('\n', start);
             // A last line without its end was torn while it was written.
-            const std::optional<TaskRecord> task =
+            std::optional<TaskRecord> task =
                 end < 0 ? std::nullopt
-                        : parseRecordLine(QByteArrayView(bytes).sliced(start, end - start));
+                        : parseRecordLine(QByteArrayView(bytes).sliced(start, end - start), &texts);
             if (task)
-                result.tasks.append(*task);
+                result.tasks.append(std::move(*task));
             else
                 ++result.skippedLines;
             start = end < 0 ? bytes.size() : end + 1;
         }
+        // Each computer appends in the order of its clock: merging the files is enough unless
+        // a clock was put back.
+        const auto added = result.tasks.begin() + before;
+        sorted = sorted && std::ranges::is_sorted(added, result.tasks.end(), {}, &TaskRecord::when);
+        if (sorted)
+            std::ranges::inplace_merge(result.tasks.begin(), added, result.tasks.end(), {},
+                                       &TaskRecord::when);
     }
-    std::ranges::stable_sort(result.tasks, {}, &TaskRecord::when);
+    if (!sorted)
+        std::ranges::stable_sort(result.tasks, {}, &TaskRecord::when);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -26,5 +27,16 @@ struct TaskRecord {
 // breaks in a text become blanks), last a checksum of the rest, so that a line that a power
 // cut tore or a share garbled is found and left out.
 QByteArray recordLine(const TaskRecord& record);
+// The texts that recur from line to line (computer, exercise, letters and words), made once
+// and shared, so that a long file is read without making each of them anew.
+class RecordTexts {
+public:
+    QString text(QByteArrayView bytes);
+
+private:
+    static constexpr qsizetype kMaxKnown = 4096;
+    QHash<QByteArray, QString> known_;
+};
+
 // The record of a line without its line feed, or nothing when the line is not whole.
-std::optional<TaskRecord> parseRecordLine(QByteArrayView line);
+std::optional<TaskRecord> parseRecordLine(QByteArrayView line, RecordTexts* texts = nullptr);

@@ -3,6 +3,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,6 +165,11 @@ QString QtDialogs::passwordBox(const QString& prompt, const QString& title) {
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.field()->text();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& suggestedPath,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(dialogParent(), title, suggestedPath, filter);
 }
 
 void QtDialogs::beep() {

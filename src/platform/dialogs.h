@@ -38,6 +38,10 @@ public:
         return inputBox(prompt, title);
     }
     virtual void beep() = 0;
+    // The file to write, chosen by the teacher starting from suggestedPath; empty on Cancel.
+    // filter names the kind of file: "CSV-Dateien (*.csv)".
+    virtual QString saveFileName(const QString& title, const QString& suggestedPath,
+                                 const QString& filter) = 0;
 };
 
 // The real dialogs: QMessageBox and QInputDialog with German buttons.
@@ -48,6 +52,8 @@ public:
                      const QString& defaultText = {}) override;
     QString passwordBox(const QString& prompt, const QString& title) override;
     void beep() override;
+    QString saveFileName(const QString& title, const QString& suggestedPath,
+                         const QString& filter) override;
 
     // Message texts use CR (and CR LF) as line breaks; Qt wants LF.
     static QString displayText(const QString& prompt);

@@ -19,6 +19,10 @@ void PrintJob::endLine() {
     steps_.append(Step{});
 }
 
+void PrintJob::endPage() {
+    steps_.append(Step{kNewPage, {}, {}});
+}
+
 PageLayout layOutPages(const QList<PrintJob::Step>& steps, const PageMetrics& metrics) {
     PageLayout layout;
     const int linesPerPage =
@@ -26,7 +30,16 @@ PageLayout layOutPages(const QList<PrintJob::Step>& steps, const PageMetrics& me
     int page = 0;
     int line = 0;
     qreal x = 0;
+    bool pageUsed = false;
     for (const PrintJob::Step& step : steps) {
+        if (step.column == PrintJob::kNewPage) {
+            if (pageUsed)
+                ++page;
+            pageUsed = false;
+            line = 0;
+            x = 0;
+            continue;
+        }
         if (step.column == 0) {
             ++line;
             x = 0;
@@ -39,6 +52,7 @@ PageLayout layOutPages(const QList<PrintJob::Step>& steps, const PageMetrics& me
             ++page;
             line = 0;
         }
+        pageUsed = true;
         layout.texts.append(
             {page, QPointF(column, line * metrics.lineHeight), step.text, step.colours});
         x = column + metrics.textWidth(step.text);

@@ -20,8 +20,9 @@ struct TextColour {
 // A document for the printer: texts at character columns and line ends, in one font.
 class PrintJob {
 public:
+    static constexpr int kNewPage = -1;
     struct Step {
-        int column = 0; // 0: the line ends here
+        int column = 0; // 0: the line ends here; kNewPage: the page does
         QString text;
         QList<TextColour> colours; // none: all black
     };
@@ -35,6 +36,8 @@ public:
     void printAt(int column, const QString& text, const QList<TextColour>& colours = {});
     // Ends the line; a line with nothing on it is an empty line.
     void endLine();
+    // What follows starts on a page of its own.
+    void endPage();
 
     const QString& title() const { return title_; }
     const QString& fileName() const { return fileName_; }

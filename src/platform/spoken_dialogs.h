@@ -18,6 +18,10 @@ public:
                      const QString& defaultText = {}) override;
     QString passwordBox(const QString& prompt, const QString& title) override;
     void beep() override;
+    QString saveFileName(const QString& title, const QString& suggestedPath,
+                         const QString& filter) override {
+        return shown_.saveFileName(title, suggestedPath, filter);
+    }
 
 private:
     Dialogs& shown_;

@@ -36,7 +36,7 @@ TaskRecord task(const QString& time, const QString& word, bool right) {
             "ABC-Lücken",
             word,
             "F",
-            "F",
+            right ? "F" : "E",
             right,
             right ? 1.0 : -1.0,
             4.5};
@@ -211,13 +211,19 @@ void ClassRecordsTest::recordsOfComputersMerged() {
              (QStringList{"kind7@pc2.txt", "kind7@pc_1_raum.txt", "kind8@pc_1_raum.txt"}));
     const QString secondFile = folder + "/kind7@pc2.txt";
     const QByteArray garbled = fileBytes(secondFile).replace("Baum", "Bohm");
-    writeBytes(secondFile, garbled + "2026-12-08T10:00:00Z\tpc2\tAB");
+    // A line as the first version of the program summed it up.
+    QByteArray earlier = "2026-12-08T09:00:00Z\tpc2\tABC-Lücken\tÄpfel\tF\tF\trichtig\t1\t4.5";
+    earlier += '\t' + QByteArray::number(qChecksum(earlier), 16).rightJustified(4, '0') + '\n';
+    writeBytes(secondFile, garbled + earlier + "2026-12-08T10:00:00Z\tpc2\tAB");
     QVERIFY(second.record(7, task("2026-12-08T11:00:00Z", "Zug", false)));
     const RecordBook::ChildTasks read = RecordBook(folder, "pc3").read(7);
     QCOMPARE(read.skippedLines, 2);
     odd.task = "D E _ G";
-    QCOMPARE(read.tasks, (QList<TaskRecord>{task("2026-12-08T08:00:00Z", "Baum", true), odd,
-                                            task("2026-12-08T11:00:00Z", "Zug", false)}));
+    TaskRecord earlierTask = task("2026-12-08T09:00:00Z", "Äpfel", true);
+    earlierTask.computer = "pc2";
+    QCOMPARE(read.tasks,
+             (QList<TaskRecord>{task("2026-12-08T08:00:00Z", "Baum", true), odd, earlierTask,
+                                task("2026-12-08T11:00:00Z", "Zug", false)}));
     QVERIFY(first.remove(7));
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"kind8@pc_1_raum.txt"});
 }

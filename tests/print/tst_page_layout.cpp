@@ -51,7 +51,8 @@ private slots:
 };
 
 void PageLayoutTest::columns_data() {
-    QTest::addColumn<QStringList>("steps"); // "column text", or "" to end the line
+    // "column text", "" to end the line, "P" to end the page
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("texts at their columns on one line")
         << QStringList{"8 ___.  Apfel ", "35 ....", ""}
@@ -69,6 +70,9 @@ void PageLayoutTest::columns_data() {
         << QStringList{"1 _____", "3 x"} << QStringList{"0:0:1 _____", "0:0:3 x"};
     QTest::newRow("a new line starts at the left")
         << QStringList{"35 .........", "", "8 x"} << QStringList{"0:0:35 .........", "0:1:8 x"};
+    QTest::newRow("a page ended starts the next at its top, never an empty one")
+        << QStringList{"P", "8 a", "", "", "P", "P", "8 b", "P"}
+        << QStringList{"0:0:8 a", "1:0:8 b"};
 }
 
 void PageLayoutTest::columns() {
@@ -78,6 +82,10 @@ void PageLayoutTest::columns() {
     for (const QString& step : steps) {
         if (step.isEmpty()) {
             document.endLine();
+            continue;
+        }
+        if (step == QStringLiteral("P")) {
+            document.endPage();
             continue;
         }
         const auto blank = step.indexOf(u' ');

@@ -27,6 +27,18 @@ void ScriptedDialogs::expectInput(const QString& prompt, const QString& title,
     script_.append({{true, prompt, title, 0, defaultText}, MsgBox::Ok, answer});
 }
 
+void ScriptedDialogs::expectSaveFile(const QString& title, const QString& suggestedPath,
+                                     const QString& chosen) {
+    script_.append(
+        {{true, QStringLiteral("Datei wählen"), title, 0, suggestedPath}, MsgBox::Ok, chosen});
+}
+
+QString ScriptedDialogs::saveFileName(const QString& title, const QString& suggestedPath,
+                                      const QString&) {
+    const auto expected = next({true, QStringLiteral("Datei wählen"), title, 0, suggestedPath});
+    return expected ? expected->typed : QString();
+}
+
 std::optional<ScriptedDialogs::Expected> ScriptedDialogs::next(const Call& call) {
     calls.append(call);
     if (onCall)

@@ -31,6 +31,10 @@ public:
     QString inputBox(const QString& prompt, const QString& title,
                      const QString& defaultText = {}) override;
     void beep() override { ++beeps; }
+    // The file chooser: the title and suggested file as the prompt, the file chosen as typed.
+    void expectSaveFile(const QString& title, const QString& suggestedPath, const QString& chosen);
+    QString saveFileName(const QString& title, const QString& suggestedPath,
+                         const QString& filter) override;
 
     // True when every expected dialog came, as expected, and nothing else did.
     bool ok() const { return failures.isEmpty() && script_.isEmpty(); }
