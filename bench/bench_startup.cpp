@@ -9,11 +9,15 @@
 // after its last drawing, counts as part of the frame). The memory is read a second after that.
 // The program's first start ever (no cache, the sample files copied) is shown on its own.
 //
+// A class of 30 children in the working folder: the program starts with "Wer bist du?" instead
+// of the main window; goal 1.1 times the program's start without a class.
+//
 // Also, in this process and off screen: the windows that exist once the main window is up (the
 // main window and the dictionary, whose word-list files the main window lists at start).
 //
 // Run by hand: xvfb-run -s '-screen 0 1280x800x24' build/bench/bench_startup [rounds [program]]
 #include "fixture.h"
+#include "klasse/class_list.h"
 
 #include <QApplication>
 #include <QDir>
@@ -176,6 +180,20 @@ struct Series {
     }
 };
 
+// A working folder for the class series: the sample files of a first start, then the class.
+bool writeClassOf30(const QString& folder) {
+    const QStringList names = {
+        "Ali", "Ben",  "Clara", "Dana",  "Emil", "Finn",  "Greta",  "Hanna", "Ida",  "Jonas",
+        "Kai", "Lena", "Mia",   "Noah",  "Ole",  "Paula", "Quirin", "Rosa",  "Sami", "Tim",
+        "Ute", "Vera", "Wim",   "Xenia", "Yara", "Zoe",   "Anton",  "Bea",   "Cem",  "Dilara"};
+    ClassList list;
+    for (const QString& name : names) {
+        if (!list.add(name).isEmpty())
+            return false;
+    }
+    return bool(writeClassList(QDir(folder).filePath(ClassList::fileName()), list));
+}
+
 // The windows that the program makes at start; only the main window and the dictionary.
 bool onlyTwoWindowsAtStart() {
     Fixture fx;
@@ -243,14 +261,28 @@ int main(int argc, char* argv[]) {
     screen.watch(plain, size, environment);
     screen.watch(plain, QStringList{QStringLiteral("--empty")} + size, environment);
 
+    QTemporaryDir classFolder;
+    QProcessEnvironment classEnvironment = environment;
+    classEnvironment.insert(QStringLiteral("MOXABC_HOME"), classFolder.path());
+    screen.watch(program, {}, classEnvironment);
+    if (!writeClassOf30(classFolder.path())) {
+        std::fputs("bench_startup: the class list could not be written\n", stderr);
+        return 2;
+    }
+
     Series empty{"empty window", {}, {}, {}};
     Series text{"caption, number and button", {}, {}, {}};
     Series moxabc{"program", {}, {}, {}};
+    Series withClass{"program, class of 30", {}, {}, {}};
     for (int round = 0; round < rounds; ++round) {
-        for (const auto& [series, command, arguments] :
-             {std::tuple(&moxabc, program, QStringList()), std::tuple(&text, plain, size),
-              std::tuple(&empty, plain, QStringList{QStringLiteral("--empty")} + size)}) {
-            if (const std::optional<Start> start = screen.watch(command, arguments, environment))
+        for (const auto& [series, command, arguments, processEnvironment] :
+             {std::tuple(&moxabc, program, QStringList(), environment),
+              std::tuple(&withClass, program, QStringList(), classEnvironment),
+              std::tuple(&text, plain, size, environment),
+              std::tuple(&empty, plain, QStringList{QStringLiteral("--empty")} + size,
+                         environment)}) {
+            if (const std::optional<Start> start =
+                    screen.watch(command, arguments, processEnvironment))
                 series->add(*start);
         }
     }
@@ -260,13 +292,16 @@ int main(int argc, char* argv[]) {
     std::printf("%-32s %8s %9s %9s\n", "", "ms", "ms", "MB");
     std::printf("%-32s %8.1f %9.1f %9.1f\n", "program, first start ever", firstStart->mappedMs,
                 firstStart->paintedMs, firstStart->residentKb / 1024.0);
-    for (const Series* series : {&moxabc, &text, &empty})
+    for (const Series* series : {&moxabc, &withClass, &text, &empty})
         series->print();
     const double paintedRatio = median(moxabc.painted) / median(text.painted);
     const double memoryRatio = median(moxabc.resident) / median(text.resident);
     std::printf("program / caption window        painted %.2f (goal 1.25), resident %.2f (goal "
                 "1.3)\n",
                 paintedRatio, memoryRatio);
+    std::printf("class of 30 / program           painted %.2f (goal 1.1), resident %.2f\n",
+                median(withClass.painted) / median(moxabc.painted),
+                median(withClass.resident) / median(moxabc.resident));
     std::printf("program / empty window          painted %.2f, resident %.2f\n",
                 median(moxabc.painted) / median(empty.painted),
                 median(moxabc.resident) / median(empty.resident));

@@ -2,6 +2,7 @@
 #include "klasse/class_room.h"
 #include "klasse/class_session.h"
 #include "klasse/klasse_window.h"
+#include "klasse/who_are_you_window.h"
 #include "lernstand/lernstand_window.h"
 #include "lernstand/week_chart.h"
 #include "read_only_view.h"
@@ -73,6 +74,7 @@ void writeClass(Fixture& fx) {
 
 KlasseWindow& openClass(Fixture& fx) {
     fx.start();
+    Fixture::click(fx.window<WhoAreYouWindow>().pictures.value(0));
     fx.app().setClock([] { return QDateTime::fromString("2026-12-08T15:00:00Z", Qt::ISODate); });
     fx.dialogs.expectInput(kPassword, "Passwort", QString(), "Eule 7");
     Fixture::key(&fx.main(), Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
@@ -406,7 +408,7 @@ void LernstandTest::unwritableRecordsToldOnce() {
     }
     fx.writeProgramSettings("system", "[Klasse]\nLernstand=" + folder.toUtf8() + "\n");
     fx.start();
-    fx.app().session().choose(1);
+    Fixture::click(fx.window<WhoAreYouWindow>().pictures.value(0));
     fx.app().recordTask(task("2026-12-08", "ABC-Reihe", "B", "B", true));
     fx.dialogs.expectInput(kPassword, "Passwort", QString(), "Eule 7");
     fx.dialogs.expectMessage("In den Ordner für den Lernstand\r" + folder +

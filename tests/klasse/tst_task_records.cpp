@@ -247,7 +247,8 @@ void TaskRecordsTest::rightWrongAndLeft_data() {
         const double threshold = fx.main().Bezeichnung3->text().trimmed().toDouble();
         fx.setPoints(QString::number(threshold + 1));
         Fixture::click(fx.main().Bild13);
-        return {kept("Belohnung", "", "", "", true, -threshold)};
+        const QString game = fx.window<memo>().isVisible() ? "Memory" : "Fangspiel";
+        return {kept("Belohnung", game, "", "", true, -threshold)};
     });
 }
 
