@@ -36,19 +36,26 @@ void MoxApp::setSpeech(Speech& speech) {
 }
 
 void MoxApp::start() {
-    main_ = std::make_unique<Form0>(*this);
-    main_->load();
-    // A child of the class first says who they are; the main window follows their choice.
-    if (classRoom().exists())
+    const auto makeMainWindow = [this] {
+        main_ = std::make_unique<Form0>(*this);
+        main_->load();
+    };
+    // A child of the class first says who they are, and their pictures come on screen before
+    // the main window is made; it is there long before a child can choose.
+    if (classRoom().exists()) {
         window<WhoAreYouWindow>().ask();
-    else
+        QMetaObject::invokeMethod(this, makeMainWindow, Qt::QueuedConnection);
+    } else {
+        makeMainWindow();
         main_->show();
+    }
     QMetaObject::invokeMethod(
-        main_.get(), [this] { speech_->prepare(); }, Qt::QueuedConnection);
+        this, [this] { speech_->prepare(); }, Qt::QueuedConnection);
 }
 
 void MoxApp::open(MoxWindow& target) {
-    main_->hide();
+    if (main_)
+        main_->hide();
     target.showFromOpener();
 }
 
