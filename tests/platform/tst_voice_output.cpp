@@ -120,19 +120,20 @@ void VoiceOutputTest::wordHeardOrSilence() {
     // ABC-Laute says its word as it deals it.
     Fixture::click(fx.main().Bild17);
     QCOMPARE(sound.wait(server ? 10000 : 1500), server);
+    if (server) {
+        // The window's instruction and word, heard before the child's letter cuts them short.
+        QTest::qWait(1500);
+        recorder.terminate();
+        QVERIFY(recorder.waitForFinished(5000));
+        const QByteArray heard = recorder.readAllStandardOutput();
+        const auto* samples = reinterpret_cast<const qint16*>(heard.constData());
+        const auto loud = std::count_if(samples, samples + heard.size() / 2,
+                                        [](qint16 sample) { return std::abs(sample) > 1000; });
+        QVERIFY2(loud > 1000, qPrintable(QString::number(loud)));
+    }
     // Speech or not, the window answers the child at once.
     Fixture::key(&fx.window<Form10>(), Qt::Key_P);
     QCOMPARE(fx.window<Form10>().Bezeichnung2->text(), " _ p _ _ _");
-    if (!server)
-        return;
-    QTest::qWait(1500);
-    recorder.terminate();
-    QVERIFY(recorder.waitForFinished(5000));
-    const QByteArray heard = recorder.readAllStandardOutput();
-    const auto* samples = reinterpret_cast<const qint16*>(heard.constData());
-    const auto loud = std::count_if(samples, samples + heard.size() / 2,
-                                    [](qint16 sample) { return std::abs(sample) > 1000; });
-    QVERIFY2(loud > 1000, qPrintable(QString::number(loud)));
 }
 
 void VoiceOutputTest::heardWithoutHoles_data() {
