@@ -90,10 +90,18 @@ void KlasseWindow::Form_Load() {
 }
 
 void KlasseWindow::showClass() {
+    practised_.clear();
+    fillList();
+}
+
+void KlasseWindow::fillList() {
     const int selected = selectedId();
     Liste1->clear();
     for (const Child& child : app_.classRoom().list().children()) {
-        const QString practised = practisedText(app_.classRoom(), child.id);
+        auto found = practised_.constFind(child.id);
+        if (found == practised_.constEnd())
+            found = practised_.insert(child.id, practisedText(app_.classRoom(), child.id));
+        const QString& practised = *found;
         auto* item = new QListWidgetItem(
             QIcon(picturePath(child.picture)),
             practised.isEmpty() ? child.name : child.name + u'\n' + practised, Liste1);
@@ -156,7 +164,7 @@ bool KlasseWindow::keep(const QString& refusal) {
                            "Klasse bleibt, wie sie war.\r")
                 .arg(ClassList::fileName(), why.isEmpty() ? QString() : why + QLatin1Char('\r')),
             MsgBox::OkOnly, kTitle);
-        showClass();
+        fillList();
         return false;
     }
     return true;
@@ -172,7 +180,7 @@ void KlasseWindow::newChild() {
     int id = 0;
     if (!keep(app_.classRoom().list().add(name, &id)))
         return;
-    showClass();
+    fillList();
     select(id);
 }
 
@@ -186,7 +194,7 @@ void KlasseWindow::renameChild() {
     if (name.isEmpty())
         return;
     if (keep(app_.classRoom().list().rename(id, name)))
-        showClass();
+        fillList();
 }
 
 void KlasseWindow::choosePicture() {
@@ -215,7 +223,7 @@ void KlasseWindow::takePicture(const QString& key) {
     if (id == 0 || !mayWrite())
         return;
     if (keep(app_.classRoom().list().setPicture(id, key)))
-        showClass();
+        fillList();
 }
 
 void KlasseWindow::removeChild() {
@@ -240,7 +248,7 @@ void KlasseWindow::removeChild() {
                            "ist.\r")
                 .arg(QDir::toNativeSeparators(room.records().folder())),
             MsgBox::OkOnly, kTitle);
-    showClass();
+    fillList();
 }
 
 void KlasseWindow::setPractising(bool on) {
@@ -255,7 +263,7 @@ void KlasseWindow::setPractising(bool on) {
 void KlasseWindow::speechChosen(bool on) {
     ClassRoom& room = app_.classRoom();
     if (!mayWrite()) {
-        showClass();
+        fillList();
         return;
     }
     room.list().setSpeechOn(on);

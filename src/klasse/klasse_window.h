@@ -2,6 +2,7 @@
 
 #include "platform/window.h"
 
+#include <QHash>
 #include <QList>
 
 class ClassRoom;
@@ -34,7 +35,7 @@ public:
     QList<PictureButton*> pictures;
     QCheckBox* practiseBox; // "Üben, was schwerfällt", for the whole class
 
-    // Fills the list from the class as it is now.
+    // Fills the list from the class and its records as they are now.
     void showClass();
 
     void newChild();
@@ -51,6 +52,9 @@ protected:
     void closeRequested() override { back(); }
 
 private:
+    // Fills the list again after a change of names or pictures; what each child practises more
+    // often is read from the records only once per showClass().
+    void fillList();
     void createControls();
     int selectedId() const;
     void select(int id);
@@ -62,4 +66,5 @@ private:
     void updateEnabled();
 
     MoxApp& app_;
+    QHash<int, QString> practised_; // by child id
 };
