@@ -5,6 +5,7 @@
 #include "klasse/class_session.h"
 #include "klasse/who_are_you_window.h"
 #include "platform/numbers.h"
+#include "platform/on_screen.h"
 #include "platform/printer.h"
 #include "platform/recordings.h"
 #include "syllables/reading_help.h"
@@ -37,21 +38,25 @@ void MoxApp::setSpeech(Speech& speech) {
 }
 
 void MoxApp::start() {
-    const auto makeMainWindow = [this] {
-        main_ = std::make_unique<Form0>(*this);
-        main_->load();
-    };
-    // A child of the class first says who they are, and their pictures come on screen before
-    // the main window is made; it is there long before a child can choose.
+    // A child of the class first says who they are. Their pictures come on screen first; the main
+    // window is made a moment later, long before a child can choose (or when they do).
     if (classRoom().exists()) {
-        window<WhoAreYouWindow>().ask();
-        QMetaObject::invokeMethod(this, makeMainWindow, Qt::QueuedConnection);
+        WhoAreYouWindow& who = window<WhoAreYouWindow>();
+        who.ask();
+        OnScreen::of(who).then([this] { mainWindow(); });
     } else {
-        makeMainWindow();
-        main_->show();
+        mainWindow().show();
     }
     QMetaObject::invokeMethod(
         this, [this] { speech_->prepare(); }, Qt::QueuedConnection);
+}
+
+Form0& MoxApp::mainWindow() {
+    if (!main_) {
+        main_ = std::make_unique<Form0>(*this);
+        main_->load();
+    }
+    return *main_;
 }
 
 void MoxApp::open(MoxWindow& target) {
@@ -62,9 +67,10 @@ void MoxApp::open(MoxWindow& target) {
 
 void MoxApp::backToMain(MoxWindow& from) {
     from.hide();
-    main_->show();
-    main_->raise();
-    main_->activateWindow();
+    Form0& main = mainWindow();
+    main.show();
+    main.raise();
+    main.activateWindow();
 }
 
 ClassRoom& MoxApp::classRoom() {
@@ -81,7 +87,7 @@ Recordings& MoxApp::recordings() {
 
 ClassSession& MoxApp::session() {
     if (!session_)
-        session_ = std::make_unique<ClassSession>(classRoom(), clock_);
+        session_ = std::make_unique<ClassSession>(classRoom(), [this] { return clock_(); });
     return *session_;
 }
 
@@ -105,20 +111,20 @@ QString spokenPoints(const QString& caption) {
 
 void MoxApp::setPointsTotal(double total) {
     const QString before = pointsCaption();
-    main_->Bezeichnung1->setText(bareText(total));
+    mainWindow().Bezeichnung1->setText(bareText(total));
     if (pointsCaption().trimmed() != before.trimmed())
         speech_->sayFirst(spokenPoints(pointsCaption()));
 }
 
 void MoxApp::addPoints(double delta, PointsForm form) {
     const QString before = pointsCaption();
-    addToPoints(*main_->Bezeichnung1, delta, form);
+    addToPoints(*mainWindow().Bezeichnung1, delta, form);
     if (pointsCaption().trimmed() != before.trimmed())
         speech_->sayFirst(spokenPoints(pointsCaption()));
 }
 
-QString MoxApp::pointsCaption() const {
-    return main_->Bezeichnung1->text();
+QString MoxApp::pointsCaption() {
+    return mainWindow().Bezeichnung1->text();
 }
 
 void MoxApp::endProgram() {

@@ -65,7 +65,8 @@ public:
     // Builds the main window, runs its start-up and shows it, or "Wer bist du?" first when the
     // class has children; the voice is prepared once a window is on screen.
     void start();
-    Form0& mainWindow() const { return *main_; }
+    // Made when first asked for.
+    Form0& mainWindow();
 
     // The window of type W, created and loaded the first time it is asked for.
     template <class W> W& window() {
@@ -90,8 +91,7 @@ public:
 
     // The child at the computer and their record, made when first asked for.
     ClassSession& session();
-    // The clock of the records; the system's unless another was put in its place, before the
-    // class is first asked for.
+    // The clock of the records; the system's unless another was put in its place.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // The task the child now sees starts its time (see ClassSession).
     void taskBegun();
@@ -102,7 +102,7 @@ public:
     void addPoints(double delta, PointsForm form = PointsForm::Bare);
     // Writes total as the points caption (a child's own total when they choose themself).
     void setPointsTotal(double total);
-    QString pointsCaption() const;
+    QString pointsCaption();
 
     // Closes every window at once and leaves the event loop; nothing is saved.
     void endProgram();

@@ -6,6 +6,7 @@
 #include "klasse/class_session.h"
 #include "platform/accessibility.h"
 #include "platform/controls.h"
+#include "platform/on_screen.h"
 #include "platform/speech.h"
 #include "platform/twips.h"
 
@@ -34,6 +35,7 @@ WhoAreYouWindow::WhoAreYouWindow(MoxApp& app)
     setBackgroundColor(kBackground);
     if (app_.settings().kiosk())
         setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    OnScreen::of(*this);
 }
 
 void WhoAreYouWindow::ask() {
@@ -93,7 +95,8 @@ void WhoAreYouWindow::Form_Activate() {
     if (!pictures.isEmpty())
         pictures.first()->setFocus(Qt::OtherFocusReason);
     said_ = nullptr;
-    app_.speech().say(kTitle);
+    // Loading the voice for its first words waits for the pictures to be on screen.
+    OnScreen::of(*this).then([this] { app_.speech().say(kTitle); });
 }
 
 void WhoAreYouWindow::choose(int childId) {

@@ -1,6 +1,7 @@
 #include "fixture.h"
 
 #include "app/settings.h"
+#include "platform/on_screen.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ double fixedTimeOfDay() {
 Fixture::Fixture(std::uint64_t seed)
     : random(fixedTimeOfDay, seed) {
     Twips::setScale(1.0);
+    OnScreen::setSettleTime(0);
     Q_ASSERT(dir_.isValid());
     printer.setFolder(dir_.filePath(QStringLiteral("gedruckt")));
     // The program's own settings of this test, never those of the person running it.
@@ -68,6 +70,8 @@ void Fixture::startIn(const QString& folder) {
     app_->setSpeech(*voice);
     app_->setScreenReader(screenReader);
     app_->start();
+    // The first window is drawn, then what waited for it comes.
+    settle();
     settle();
 }
 
