@@ -92,6 +92,14 @@ void exportRecords(MoxApp& app) {
                          MsgBox::OkOnly, kExportTitle);
 }
 
+namespace {
+// The child at the computer starts the new year with the points their record now gives.
+void recountChosenChild(MoxApp& app) {
+    if (const Child* child = app.session().child())
+        app.setPointsTotal(app.session().choose(child->id));
+}
+} // namespace
+
 void startSchoolYear(MoxApp& app) {
     const QString folder = app.classRoom().records().folder();
     const int choice = app.dialogs().msgBox(
@@ -102,6 +110,7 @@ void startSchoolYear(MoxApp& app) {
         MsgBox::YesNoCancelQuestion, kYearTitle);
     if (choice == MsgBox::Yes) {
         const SchoolYear::Outcome moved = SchoolYear::archive(folder, today(app));
+        recountChosenChild(app);
         if (moved.done == 0 && moved.left == 0)
             app.dialogs().msgBox(QStringLiteral("Es ist noch nichts aufgeschrieben.\r"),
                                  MsgBox::OkOnly, kYearTitle);
@@ -124,6 +133,7 @@ void startSchoolYear(MoxApp& app) {
                              MsgBox::YesNoQuestion, kYearTitle) != MsgBox::Yes)
         return;
     const SchoolYear::Outcome removed = SchoolYear::removeAll(folder);
+    recountChosenChild(app);
     if (removed.left > 0)
         app.dialogs().msgBox(QStringLiteral("%1 Dateien im Ordner\r%2\rließen sich nicht "
                                             "löschen.\r")

@@ -478,6 +478,8 @@ void LernstandTest::newSchoolYear() {
     QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), left);
     if (!archive.isEmpty())
         QCOMPARE(QDir(folder + "/" + archive).entryList(QDir::Files, QDir::Name).size(), 3);
+    // The child at the computer sees their new total at once.
+    QCOMPARE(fx.app().pointsCaption(), left.isEmpty() ? "0" : "-28");
     QCOMPARE(fx.app().session().choose(1), left.isEmpty() ? 0.0 : -28.0);
     QCOMPARE(readClassList(fx.path() + "/KLASSE.TXT").list.children().size(), 2);
 }
