@@ -303,10 +303,19 @@ void VoiceOutputTest::recordingHeardOrVoice() {
     QSignalSpy sound(&voice, &EspeakSpeech::soundStarted);
     voice.sayPieces(SpokenPieces::split(said, recordings));
     QVERIFY(sound.wait(10000));
-    QTest::qWait(3500);
-    recorder.terminate();
-    QVERIFY(recorder.waitForFinished(5000));
-    const QByteArray heard = recorder.readAllStandardOutput();
+    // Heard to its end: a second of silence after the sound.
+    QByteArray heard;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            heard += recorder.readAllStandardOutput();
+            const auto* samples = reinterpret_cast<const qint16*>(heard.constData());
+            const qsizetype count = heard.size() / 2;
+            const auto loud = [](qint16 sample) { return std::abs(sample) > 300; };
+            return count > 22050 && std::any_of(samples, samples + count - 22050, loud) &&
+                   std::none_of(samples + count - 22050, samples + count, loud);
+        },
+        15000));
+    recorder.kill();
     const auto frames =
         toneAndVoiceIn(reinterpret_cast<const qint16*>(heard.constData()), heard.size() / 2);
     const QString figures =
