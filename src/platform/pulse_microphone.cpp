@@ -88,7 +88,8 @@ bool PulseMicrophone::connect() {
 }
 
 void PulseMicrophone::askForSource() {
-    asking_ = pa_context_get_server_info(context_, &PulseMicrophone::serverTold, this);
+    asking_ = pa_context_get_source_info_by_name(context_, "@DEFAULT_SOURCE@",
+                                                 &PulseMicrophone::sourceTold, this);
     if (!asking_)
         answer(false);
 }
@@ -167,23 +168,8 @@ void PulseMicrophone::contextChanged(pa_context* context, void* microphone) {
         self->answer(false);
 }
 
-void PulseMicrophone::serverTold(pa_context* context, const pa_server_info* server,
-                                 void* microphone) {
-    auto* self = static_cast<PulseMicrophone*>(microphone);
-    pa_operation_unref(self->asking_);
-    self->asking_ = nullptr;
-    if (!server || !server->default_source_name) {
-        self->answer(false);
-        return;
-    }
-    self->asking_ = pa_context_get_source_info_by_name(context, server->default_source_name,
-                                                       &PulseMicrophone::sourceTold, self);
-    if (!self->asking_)
-        self->answer(false);
-}
-
-// Called with the source, then once more with end set; end is negative when there is no such
-// source.
+// Called with the default source, then once more with end set; end is negative when there is
+// none.
 void PulseMicrophone::sourceTold(pa_context*, const pa_source_info* source, int end,
                                  void* microphone) {
     auto* self = static_cast<PulseMicrophone*>(microphone);

@@ -8,7 +8,6 @@
 
 struct pa_context;
 struct pa_operation;
-struct pa_server_info;
 struct pa_source_info;
 struct pa_stream;
 struct pa_threaded_mainloop;
@@ -40,7 +39,6 @@ private:
     void dropContext();
 
     static void contextChanged(pa_context* context, void* microphone);
-    static void serverTold(pa_context* context, const pa_server_info* server, void* microphone);
     static void sourceTold(pa_context* context, const pa_source_info* source, int end,
                            void* microphone);
     static void streamChanged(pa_stream* stream, void* microphone);
