@@ -4,6 +4,7 @@
 #include "klasse/password_command.h"
 #include "platform/dialogs.h"
 #include "platform/loaded_voice.h"
+#include "platform/module_microphone.h"
 #include "platform/picture_cache.h"
 #include "platform/program_settings.h"
 #include "platform/random.h"
@@ -58,9 +59,13 @@ int main(int argc, char* argv[]) {
         return 1;
     TimeSeededRandom random;
     LoadedVoice speech(voiceModule());
+    ModuleMicrophone microphone(speech);
     AccessibilityBusStatus screenReader;
     MoxApp app(dialogs, random, QDir::current(), settings);
     app.setSpeech(speech);
+    // Nothing is said once the program has gone, so the voice may keep the app's recordings.
+    speech.setRecordings(app.recordings());
+    app.setMicrophone(microphone);
     app.setScreenReader(screenReader);
     app.start();
     return QApplication::exec();

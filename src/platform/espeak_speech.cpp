@@ -39,13 +39,17 @@ void EspeakSpeech::prepare() {
     thread_->start(QThread::LowPriority);
 }
 
-void EspeakSpeech::speak(const QString& text) {
+void EspeakSpeech::sayPieces(const QList<VoicePiece>& pieces) {
     prepare();
     const quint64 number = ++*current_;
     const VoicePlayer::Clock::time_point asked = VoicePlayer::Clock::now();
     QMetaObject::invokeMethod(
-        player_, [player = player_, text, number, asked] { player->play(text, number, asked); },
+        player_, [player = player_, pieces, number, asked] { player->play(pieces, number, asked); },
         Qt::QueuedConnection);
+}
+
+void EspeakSpeech::speak(const QString& text) {
+    sayPieces({VoicePiece{text, {}}});
 }
 
 void EspeakSpeech::silence() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/loadable_voice.h"
 #include "platform/speech.h"
 
 #include <atomic>
@@ -20,6 +21,9 @@ public:
 
     // Starts the speech thread; the voice is loaded there with the first words.
     void prepare() override;
+    // Says the pieces one after the other, each recording as it was recorded, replacing what
+    // is being said.
+    void sayPieces(const QList<VoicePiece>& pieces);
 
 signals:
     // The first sound of a text reached the audio output, so many nanoseconds after say().

@@ -9,6 +9,8 @@
 namespace LetterSounds {
 // The sound of the letter, small or capital; empty for anything else.
 QString phonemes(QChar letter);
+// The letter, as a capital (ß as it is), whose sound phonemes are; nothing for anything else.
+QChar letterOf(const QString& phonemes);
 // The 30 letters in the order of the ABC.
 QString letters();
 } // namespace LetterSounds

@@ -1,6 +1,7 @@
 #include "platform/loaded_voice.h"
 
 #include "platform/loadable_voice.h"
+#include "platform/spoken_pieces.h"
 
 #include <cstdio>
 
@@ -10,7 +11,7 @@ LoadedVoice::LoadedVoice(const QString& modulePath)
 // The module stays loaded to the end of the process: its threads may outlive the voice.
 LoadedVoice::~LoadedVoice() = default;
 
-void LoadedVoice::speak(const QString& text) {
+bool LoadedVoice::load() {
     if (!tried_) {
         tried_ = true;
         const auto make = reinterpret_cast<MakeLoadableVoice>(module_.resolve(kMakeLoadableVoice));
@@ -19,8 +20,18 @@ void LoadedVoice::speak(const QString& text) {
         else
             std::fprintf(stderr, "moxabc: %s\n", qPrintable(module_.errorString()));
     }
-    if (voice_)
-        voice_->say(text);
+    return voice_ != nullptr;
+}
+
+std::unique_ptr<LoadableMicrophone> LoadedVoice::makeMicrophone() {
+    return load() ? voice_->makeMicrophone() : nullptr;
+}
+
+void LoadedVoice::speak(const QString& text) {
+    if (!load())
+        return;
+    voice_->say(recordings_ ? SpokenPieces::split(text, *recordings_)
+                            : QList<VoicePiece>{VoicePiece{text, {}}});
 }
 
 void LoadedVoice::silence() {

@@ -6,7 +6,9 @@
 
 #include <memory>
 
+class LoadableMicrophone;
 class LoadableVoice;
+class Recordings;
 
 // The program's voice, kept in a module of its own: espeak-ng, PulseAudio's client and the audio
 // libraries under them take longer to load than the main window to draw, and memory, so they
@@ -19,12 +21,22 @@ public:
 
     bool isLoaded() const { return voice_ != nullptr; }
 
+    // The teacher's recordings, said in place of the voice where one has exactly the text of a
+    // clause; they must outlive whatever this voice says.
+    void setRecordings(const Recordings& recordings) { recordings_ = &recordings; }
+
+    // The microphone of the module, which is loaded for it; nothing without the module.
+    std::unique_ptr<LoadableMicrophone> makeMicrophone();
+
 protected:
     void speak(const QString& text) override;
     void silence() override;
 
 private:
+    bool load();
+
     QLibrary module_;
     std::unique_ptr<LoadableVoice> voice_;
+    const Recordings* recordings_ = nullptr;
     bool tried_ = false;
 };

@@ -1,10 +1,13 @@
+#include "platform/loadable_voice.h"
 #include "platform/loaded_voice.h"
+#include "platform/module_microphone.h"
 #include "platform/picture_cache.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -88,6 +91,12 @@ void StartupTest::voiceLoadedWhenFirstNeeded() {
     LoadedVoice missing(QStringLiteral("/nonexistent/moxabc-voice.so"));
     missing.say(QStringLiteral("A"));
     QVERIFY(!missing.isLoaded());
+    // Without the module there is no microphone either, and the record button hears so.
+    ModuleMicrophone none(missing);
+    QSignalSpy noneFound(&none, &Microphone::missing);
+    none.start();
+    QVERIFY(noneFound.wait(1000));
+    QVERIFY(none.stop().isEmpty());
 
     LoadedVoice voice(QStringLiteral(MOXABC_VOICE_MODULE_FILE));
     voice.prepare();
@@ -96,6 +105,7 @@ void StartupTest::voiceLoadedWhenFirstNeeded() {
     voice.say(QStringLiteral("A"));
     QVERIFY(voice.isLoaded());
     voice.stop();
+    QVERIFY(voice.makeMicrophone());
 }
 
 QTEST_MAIN(StartupTest)
