@@ -69,7 +69,10 @@ QString WordTableModel::summary(const QModelIndex& current) const {
     if (marked > 0)
         text += QStringLiteral(", davon %1 markiert").arg(marked);
     text += QLatin1Char('.');
-    const QString about = current.isValid() ? data(current, Qt::ToolTipRole).toString() : QString();
+    // The record button of the row is not what the line tells about.
+    const QString about = current.isValid()
+                              ? data(index(current.row(), WordColumn), Qt::ToolTipRole).toString()
+                              : QString();
     if (!about.isEmpty())
         text += QStringLiteral(" Zeile %1: %2").arg(current.row() + 1).arg(about);
     return text;

@@ -155,6 +155,8 @@ void RecordingsTest::recordListenDelete() {
     QCOMPARE(markName(fx, mark), unrecorded);
     Fixture::key(&window, Qt::Key_Escape);
     QVERIFY(!window.isVisible());
+    QVERIFY(fx.window<WordListEditor>().isVisible());
+    QCOMPARE(fx.window<WordListEditor>().notice->text(), QStringLiteral("2 Zeilen."));
     VERIFY_DIALOGS(fx);
 }
 
