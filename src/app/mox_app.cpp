@@ -6,6 +6,7 @@
 #include "klasse/who_are_you_window.h"
 #include "platform/numbers.h"
 #include "platform/printer.h"
+#include "platform/recordings.h"
 #include "syllables/reading_help.h"
 
 #include <QCoreApplication>
@@ -70,6 +71,12 @@ ClassRoom& MoxApp::classRoom() {
     if (!classRoom_)
         classRoom_ = std::make_unique<ClassRoom>(workDir_, settings_, QSysInfo::machineHostName());
     return *classRoom_;
+}
+
+Recordings& MoxApp::recordings() {
+    if (!recordings_)
+        recordings_ = std::make_unique<Recordings>(workDir_.filePath(QStringLiteral("Aufnahmen")));
+    return *recordings_;
 }
 
 ClassSession& MoxApp::session() {

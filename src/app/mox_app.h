@@ -3,6 +3,7 @@
 #include "app/points.h"
 #include "app/shared_texts.h"
 #include "klasse/task_record.h"
+#include "platform/microphone.h"
 #include "platform/program_settings.h"
 #include "platform/screen_reader.h"
 #include "platform/speech.h"
@@ -26,6 +27,7 @@ class Form0;
 class Printer;
 class RandomSource;
 class ReadingHelp;
+class Recordings;
 
 // Everything the windows share: the services of the platform, the working folder, the
 // shared texts, and the windows themselves, each created on first use.
@@ -54,6 +56,11 @@ public:
     // Nobody's screen reader unless a status was put in its place, before start().
     ScreenReaderStatus& screenReader() const { return *screenReader_; }
     void setScreenReader(ScreenReaderStatus& status) { screenReader_ = &status; }
+    // No microphone unless one was put in its place.
+    Microphone& microphone() const { return *microphone_; }
+    void setMicrophone(Microphone& microphone) { microphone_ = &microphone; }
+    // The teacher's recordings in the working folder, looked for when first asked for.
+    Recordings& recordings();
 
     // Builds the main window, runs its start-up and shows it, or "Wer bist du?" first when the
     // class has children; the voice is prepared once a window is on screen.
@@ -111,6 +118,9 @@ private:
     SpokenDialogs spokenDialogs_;
     NoScreenReader noScreenReader_;
     ScreenReaderStatus* screenReader_ = &noScreenReader_;
+    NoMicrophone noMicrophone_;
+    Microphone* microphone_ = &noMicrophone_;
+    std::unique_ptr<Recordings> recordings_;
     RandomSource& random_;
     QDir workDir_;
     SharedTexts shared_;

@@ -22,3 +22,13 @@ signals:
     void opened();
     void missing();
 };
+
+// No microphone at all: the program's until the real one is put in its place.
+class NoMicrophone final : public Microphone {
+    Q_OBJECT
+public:
+    void start() override {
+        QMetaObject::invokeMethod(this, &Microphone::missing, Qt::QueuedConnection);
+    }
+    Sound stop() override { return {}; }
+};
