@@ -68,7 +68,7 @@ std::optional<Sound> kept(Fixture& fx, Kind kind, const QString& key) {
 }
 } // namespace
 
-class RecordingsTest : public QObject {
+class RecordingWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void recordListenDelete_data();
@@ -77,7 +77,7 @@ private slots:
     void nothingKept();
 };
 
-void RecordingsTest::recordListenDelete_data() {
+void RecordingWindowTest::recordListenDelete_data() {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("unrecorded");
@@ -96,7 +96,7 @@ void RecordingsTest::recordListenDelete_data() {
                                   << Spoken::letter("B", Spoken::Letters::Sounds);
 }
 
-void RecordingsTest::recordListenDelete() {
+void RecordingWindowTest::recordListenDelete() {
     QFETCH(Kind, kind);
     QFETCH(QString, key);
     QFETCH(QString, unrecorded);
@@ -152,7 +152,7 @@ void RecordingsTest::recordListenDelete() {
     VERIFY_DIALOGS(fx);
 }
 
-void RecordingsTest::nothingKept_data() {
+void RecordingWindowTest::nothingKept_data() {
     QTest::addColumn<QString>("folder"); // "read-only", "full" or ""
     QTest::addColumn<bool>("present");
     QTest::addColumn<int>("peak");
@@ -170,7 +170,7 @@ void RecordingsTest::nothingKept_data() {
            "voll.\rDie Aufnahme wird nicht gespeichert.\r";
 }
 
-void RecordingsTest::nothingKept() {
+void RecordingWindowTest::nothingKept() {
     QFETCH(QString, folder);
     QFETCH(bool, present);
     QFETCH(int, peak);
@@ -215,5 +215,5 @@ void RecordingsTest::nothingKept() {
                                         : "Noch keine Aufnahme");
 }
 
-QTEST_MAIN(RecordingsTest)
-#include "tst_recordings.moc"
+QTEST_MAIN(RecordingWindowTest)
+#include "tst_recording_window.moc"
