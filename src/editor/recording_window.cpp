@@ -44,6 +44,8 @@ void RecordingWindow::createControls() {
     textLabel->setFont(Twips::font(kFont, 36, true));
     textLabel->setTextFormat(Qt::PlainText);
     textLabel->setAlignment(Qt::AlignCenter);
+    // A long entry of a list breaks into lines rather than widening the window past the screen.
+    textLabel->setWordWrap(true);
     kindLabel = new QLabel(this);
     kindLabel->setAlignment(Qt::AlignCenter);
     status = new QLabel(this);
@@ -60,7 +62,8 @@ void RecordingWindow::createControls() {
     listenButton = button(QStringLiteral("Anhören"), &RecordingWindow::listen);
     deleteButton = button(QStringLiteral("Löschen"), &RecordingWindow::remove);
     closeButton = button(QStringLiteral("Schließen"), &RecordingWindow::close);
-    // "Stopp" is wider than "Aufnehmen" nowhere, but the row must not move under a second click.
+    // "Stopp" is shorter than "Aufnehmen": the button keeps its width, so that the row does not
+    // move under the teacher's second click.
     recordButton->setMinimumWidth(recordButton->sizeHint().width());
 
     auto* buttons = new QHBoxLayout;
@@ -77,11 +80,7 @@ void RecordingWindow::createControls() {
     layout->addWidget(status);
     layout->addLayout(buttons);
     setMinimumSize(Twips::toPixels(6000), Twips::toPixels(3600));
-}
-
-void RecordingWindow::Form_Load() {
-    adjustSize();
-    placeOnScreen(Placement::Centred);
+    setMaximumWidth(Twips::toPixels(12000));
 }
 
 void RecordingWindow::Form_Activate() {
@@ -108,6 +107,8 @@ void RecordingWindow::open(Recordings::Kind kind, const QString& key) {
     }
     readLength();
     showState();
+    adjustSize();
+    placeOnScreen(Placement::Centred);
     showFromOpener();
 }
 

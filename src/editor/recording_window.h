@@ -49,7 +49,6 @@ signals:
     void changed(Recordings::Kind kind, const QString& key);
 
 protected:
-    void Form_Load() override;
     void Form_Activate() override;
     void closeRequested() override { close(); }
 

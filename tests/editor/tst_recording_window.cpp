@@ -134,6 +134,10 @@ void RecordingWindowTest::recordListenDelete() {
 
     Fixture::click(window.listenButton);
     QCOMPARE(fx.speech.said.last(), heard);
+    fx.speech.setOn(false);
+    Fixture::click(window.listenButton);
+    QCOMPARE(window.status->text(), QStringLiteral("Zum Anhören erst „Vorlesen“ einschalten."));
+    fx.speech.setOn(true);
 
     const QString question = "Soll die Aufnahme von „" + key + "“ gelöscht werden?\r";
     fx.dialogs.expectMessage(question, kTitle, MsgBox::YesNoQuestion, MsgBox::No);
