@@ -22,7 +22,6 @@ LetterRecordings::LetterRecordings(MoxApp& app)
     : letters(LetterSounds::letters())
     , app_(app) {
     setWindowTitle(QStringLiteral("Buchstaben aufnehmen"));
-    setWindowModality(Qt::ApplicationModal);
     setBackgroundColor(QColor(255, 250, 235));
     setFont(Twips::font(kFont, 9.75));
 
@@ -52,15 +51,17 @@ LetterRecordings::LetterRecordings(MoxApp& app)
         if (column > 0)
             grid->setColumnMinimumWidth(column - 1, Twips::toPixels(360));
     }
-    closeButton = new QPushButton(QStringLiteral("Schließen"), this);
-    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
+    backButton = new QPushButton(QStringLiteral("Zurück"), this);
+    connect(backButton, &QPushButton::clicked, this, &LetterRecordings::back);
+    recording = new RecordingWindow(app_, this);
+    connect(recording, &RecordingWindow::changed, this, &LetterRecordings::showMarks);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(QStringLiteral("Jeder Buchstabe kann als Name (Be) und als "
                                                 "Laut (b) aufgenommen werden."),
                                  this),
                       1);
-    bottom->addWidget(closeButton);
+    bottom->addWidget(backButton);
     auto* layout = new QVBoxLayout(this);
     const int margin = Twips::toPixels(240);
     layout->setContentsMargins(margin, margin, margin, margin);
@@ -70,8 +71,6 @@ LetterRecordings::LetterRecordings(MoxApp& app)
 }
 
 void LetterRecordings::Form_Load() {
-    connect(&app_.window<RecordingWindow>(), &RecordingWindow::changed, this,
-            &LetterRecordings::showMarks);
     adjustSize();
     placeOnScreen(Placement::Centred);
 }
@@ -80,16 +79,24 @@ void LetterRecordings::Form_Activate() {
     nameButtons.first()->setFocus();
 }
 
-void LetterRecordings::open() {
+void LetterRecordings::open(MoxWindow& opener) {
+    opener_ = &opener;
     for (const QChar letter : letters) {
         showMarks(Recordings::Kind::LetterName, letter);
         showMarks(Recordings::Kind::LetterSound, letter);
     }
+    opener.hide();
     showFromOpener();
 }
 
+void LetterRecordings::back() {
+    hide();
+    if (opener_)
+        opener_->showFromOpener();
+}
+
 void LetterRecordings::record(Recordings::Kind kind, int letter) {
-    app_.window<RecordingWindow>().open(kind, letters.at(letter));
+    recording->open(kind, letters.at(letter));
 }
 
 void LetterRecordings::showMarks(Recordings::Kind kind, const QString& key) {

@@ -7,9 +7,11 @@
 
 class MoxApp;
 class QPushButton;
+class RecordingWindow;
 
 // The teacher's page "Buchstaben aufnehmen": the 30 letters, each with a button for the
 // recording of its name and one for its sound, each showing whether that recording is there.
+// It takes the place of the window that opened it, and "Zurück" goes back there.
 class LetterRecordings : public MoxWindow {
     Q_OBJECT
 public:
@@ -19,19 +21,22 @@ public:
     // In the order of the letters.
     QList<QPushButton*> nameButtons;
     QList<QPushButton*> soundButtons;
-    QPushButton* closeButton;
+    QPushButton* backButton;
+    RecordingWindow* recording;
 
-    // Shows the page with the recordings as they are now.
-    void open();
+    // Shows the page with the recordings as they are now, in the place of opener.
+    void open(MoxWindow& opener);
+    void back();
 
 protected:
     void Form_Load() override;
     void Form_Activate() override;
-    void closeRequested() override { hide(); }
+    void closeRequested() override { back(); }
 
 private:
     void record(Recordings::Kind kind, int letter);
     void showMarks(Recordings::Kind kind, const QString& key);
 
     MoxApp& app_;
+    MoxWindow* opener_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/mox_app.h"
 #include "platform/dialogs.h"
+#include "platform/focus_ring.h"
 #include "platform/microphone.h"
 #include "platform/sound_cleanup.h"
 #include "platform/speech.h"
@@ -27,12 +28,17 @@ const QString kFont = QStringLiteral("MS Sans Serif");
 constexpr double kLongestFileSeconds = 10.0;
 } // namespace
 
-RecordingWindow::RecordingWindow(MoxApp& app)
-    : app_(app) {
+RecordingWindow::RecordingWindow(MoxApp& app, QWidget* opener)
+    : QDialog(opener)
+    , app_(app) {
     setWindowTitle(kTitle);
-    setWindowModality(Qt::ApplicationModal);
-    setBackgroundColor(QColor(255, 250, 235));
+    setModal(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(255, 250, 235));
+    setPalette(colours);
+    setAutoFillBackground(true);
     setFont(Twips::font(kFont, 9.75));
+    new FocusRing(this);
     createControls();
     longestTake.setSingleShot(true);
     longestTake.setInterval(kLongestTakeMs);
@@ -61,7 +67,7 @@ void RecordingWindow::createControls() {
     recordButton = button(kRecord, &RecordingWindow::recordOrStop);
     listenButton = button(QStringLiteral("Anhören"), &RecordingWindow::listen);
     deleteButton = button(QStringLiteral("Löschen"), &RecordingWindow::remove);
-    closeButton = button(QStringLiteral("Schließen"), &RecordingWindow::close);
+    closeButton = button(QStringLiteral("Schließen"), &RecordingWindow::reject);
     // "Stopp" is shorter than "Aufnehmen": the button keeps its width, so that the row does not
     // move under the teacher's second click.
     recordButton->setMinimumWidth(recordButton->sizeHint().width());
@@ -81,10 +87,6 @@ void RecordingWindow::createControls() {
     layout->addLayout(buttons);
     setMinimumSize(Twips::toPixels(6000), Twips::toPixels(3600));
     setMaximumWidth(Twips::toPixels(12000));
-}
-
-void RecordingWindow::Form_Activate() {
-    recordButton->setFocus();
 }
 
 void RecordingWindow::open(Recordings::Kind kind, const QString& key) {
@@ -108,8 +110,10 @@ void RecordingWindow::open(Recordings::Kind kind, const QString& key) {
     readLength();
     showState();
     adjustSize();
-    placeOnScreen(Placement::Centred);
-    showFromOpener();
+    show();
+    raise();
+    activateWindow();
+    recordButton->setFocus();
 }
 
 void RecordingWindow::recordOrStop() {
@@ -141,22 +145,23 @@ void RecordingWindow::microphoneMissing() {
                           MsgBox::OkOnly, kTitle);
 }
 
+Sound RecordingWindow::endTake() {
+    longestTake.stop();
+    disconnect(microphone_, nullptr, this, nullptr);
+    return std::exchange(microphone_, nullptr)->stop();
+}
+
 bool RecordingWindow::dropTake() {
     if (!microphone_)
         return false;
-    longestTake.stop();
-    disconnect(microphone_, nullptr, this, nullptr);
-    Microphone* microphone = std::exchange(microphone_, nullptr);
-    microphone->stop();
+    endTake();
     return true;
 }
 
 void RecordingWindow::stopRecording() {
     if (!microphone_)
         return;
-    longestTake.stop();
-    disconnect(microphone_, nullptr, this, nullptr);
-    const Sound cleaned = SoundCleanup::cleaned(std::exchange(microphone_, nullptr)->stop());
+    const Sound cleaned = SoundCleanup::cleaned(endTake());
     if (cleaned.isEmpty())
         note_ = QStringLiteral("Es war nichts zu hören. Bitte noch einmal aufnehmen.");
     else
@@ -219,10 +224,10 @@ void RecordingWindow::remove() {
     emit changed(kind_, key_);
 }
 
-void RecordingWindow::close() {
+void RecordingWindow::reject() {
     dropTake();
     app_.speech().stop();
-    hide();
+    QDialog::reject();
 }
 
 bool RecordingWindow::writable(const QString& consequence) {

@@ -2,8 +2,8 @@
 
 #include "platform/recordings.h"
 #include "platform/safe_file.h"
-#include "platform/window.h"
 
+#include <QDialog>
 #include <QTimer>
 
 class Microphone;
@@ -11,13 +11,13 @@ class MoxApp;
 class QLabel;
 class QPushButton;
 
-// The teacher's window "Aufnahme" for one word, or one letter's name or sound: she records it
-// in her own voice, listens to it as the children will hear it, records it again or deletes
-// it. While it is open, nothing else of the program can be used.
-class RecordingWindow : public MoxWindow {
+// The teacher's box "Aufnahme" for one word, or one letter's name or sound: she records it in
+// her own voice, listens to it as the children will hear it, records it again or deletes it.
+// A box over the window that opened it: while it shows, nothing else of the program can be used.
+class RecordingWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit RecordingWindow(MoxApp& app);
+    RecordingWindow(MoxApp& app, QWidget* opener);
 
     // The longest take before the window stops it itself; the cleaned recording keeps at most
     // SoundCleanup::kMaxSeconds of it.
@@ -32,7 +32,7 @@ public:
     QPushButton* closeButton;
     QTimer longestTake;
 
-    // Shows the window for the recording of key ("Kuchen", "B").
+    // Shows the box for the recording of key ("Kuchen", "B"), the focus on "Aufnehmen".
     void open(Recordings::Kind kind, const QString& key);
     Recordings::Kind kind() const { return kind_; }
     const QString& key() const { return key_; }
@@ -42,21 +42,20 @@ public:
     void recordOrStop();
     void listen();
     void remove();
-    void close();
+    // "Schließen", Escape and the title bar's close button: a take not stopped is not kept.
+    void reject() override;
 
 signals:
     // A recording was saved or deleted.
     void changed(Recordings::Kind kind, const QString& key);
-
-protected:
-    void Form_Activate() override;
-    void closeRequested() override { close(); }
 
 private:
     void createControls();
     void startRecording();
     void stopRecording();
     void microphoneMissing();
+    // What the microphone heard; the take is over.
+    Sound endTake();
     // Ends the take without keeping it; false when there was none.
     bool dropTake();
     void keep(const Sound& sound);

@@ -14,6 +14,7 @@ WordRecordings::WordRecordings(MoxApp& app, WordTable& table, WordTableModel& mo
                                QPushButton& lettersButton)
     : QObject(&table)
     , app_(app)
+    , table_(table)
     , model_(model) {
     // The folder is looked at only when a recording is first asked for, not as the editor opens.
     model.setRecordedCheck([&app](const QString& word) {
@@ -26,8 +27,9 @@ WordRecordings::WordRecordings(MoxApp& app, WordTable& table, WordTableModel& mo
                            columns->sectionSizeHint(WordTableModel::RecordColumn));
     connect(&table, &WordTable::clicked, this, &WordRecordings::cellChosen);
     connect(&table, &WordTable::activated, this, &WordRecordings::cellChosen);
-    connect(&lettersButton, &QPushButton::clicked, this,
-            [this] { app_.window<LetterRecordings>().open(); });
+    connect(&lettersButton, &QPushButton::clicked, this, [this] {
+        app_.window<LetterRecordings>().open(*qobject_cast<MoxWindow*>(table_.window()));
+    });
 }
 
 void WordRecordings::cellChosen(const QModelIndex& index) {
@@ -39,10 +41,11 @@ void WordRecordings::recordRow(int row) {
     const QString word = model_.rows().value(row).word;
     if (word.isEmpty())
         return;
-    RecordingWindow& window = app_.window<RecordingWindow>();
-    connect(&window, &RecordingWindow::changed, this, &WordRecordings::changed,
-            Qt::UniqueConnection);
-    window.open(Recordings::Kind::Word, word);
+    if (!recording_) {
+        recording_ = new RecordingWindow(app_, table_.window());
+        connect(recording_, &RecordingWindow::changed, this, &WordRecordings::changed);
+    }
+    recording_->open(Recordings::Kind::Word, word);
 }
 
 void WordRecordings::changed(Recordings::Kind kind) {

@@ -8,6 +8,7 @@ class LetterRecordings;
 class MoxApp;
 class QModelIndex;
 class QPushButton;
+class RecordingWindow;
 class WordTable;
 class WordTableModel;
 
@@ -28,5 +29,7 @@ private:
     void changed(Recordings::Kind kind);
 
     MoxApp& app_;
+    WordTable& table_;
     WordTableModel& model_;
+    RecordingWindow* recording_ = nullptr; // made when first asked for
 };

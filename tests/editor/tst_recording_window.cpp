@@ -110,7 +110,9 @@ void RecordingWindowTest::recordListenDelete() {
     fx.app().setMicrophone(microphone);
     QPushButton* mark = openRecording(fx, kind);
     QCOMPARE(markName(fx, mark), unrecorded);
-    RecordingWindow& window = fx.window<RecordingWindow>();
+    auto* box = qobject_cast<RecordingWindow*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    RecordingWindow& window = *box;
     QCOMPARE(window.textLabel->text(), key);
     QCOMPARE(window.status->text(), QStringLiteral("Noch keine Aufnahme"));
     QCOMPARE(QApplication::focusWidget(), window.recordButton);
@@ -151,8 +153,10 @@ void RecordingWindowTest::recordListenDelete() {
     QCOMPARE(markName(fx, mark), unrecorded);
     Fixture::key(&window, Qt::Key_Escape);
     QVERIFY(!window.isVisible());
-    QVERIFY(fx.window<WordListEditor>().isVisible());
     QCOMPARE(fx.window<WordListEditor>().notice->text(), QStringLiteral("2 Zeilen."));
+    if (mark)
+        Fixture::click(fx.window<LetterRecordings>().backButton);
+    QVERIFY(fx.window<WordListEditor>().isVisible());
     VERIFY_DIALOGS(fx);
 }
 
@@ -202,7 +206,9 @@ void RecordingWindowTest::nothingKept() {
     microphone.heard = spoken(peak);
     fx.app().setMicrophone(microphone);
     openRecording(fx, Kind::Word);
-    RecordingWindow& window = fx.window<RecordingWindow>();
+    auto* box = qobject_cast<RecordingWindow*>(QApplication::activeModalWidget());
+    QVERIFY(box);
+    RecordingWindow& window = *box;
     if (!message.isEmpty())
         fx.dialogs.expectMessage(message.replace(QStringLiteral("%1"), recordings)
                                      .replace(QStringLiteral("%2"), fx.app().workDir().path()),
