@@ -19,7 +19,5 @@ public:
         QMetaObject::invokeMethod(this, present ? &Microphone::opened : &Microphone::missing,
                                   Qt::QueuedConnection);
     }
-    Sound stop() override {
-        return std::exchange(running, false) ? heard : Sound{{}, kSampleRate};
-    }
+    Sound stop() override { return std::exchange(running, false) ? heard : Sound{{}, kSampleRate}; }
 };
