@@ -4,6 +4,7 @@
 #include "editor/list_in_use_bar.h"
 #include "editor/list_names.h"
 #include "editor/syllable_column.h"
+#include "editor/word_recordings.h"
 #include "editor/word_table.h"
 #include "editor/word_table_model.h"
 #include "exercises/woerterbuch.h"
@@ -85,6 +86,8 @@ void WordListEditor::createControls() {
     redoButton->setToolTip(QStringLiteral("Wiederholen (Strg+Y)"));
     connect(redoButton, &QPushButton::clicked, &undo, &QUndoStack::redo);
     connect(&undo, &QUndoStack::canRedoChanged, redoButton, &QPushButton::setEnabled);
+    lettersButton = new QPushButton(QStringLiteral("Buchstaben aufnehmen"), this);
+    new WordRecordings(app_, *table, *model_, *lettersButton);
     saveButton = button(QStringLiteral("Speichern"), &WordListEditor::save);
     saveButton->setToolTip(QStringLiteral("Speichern (Strg+S)"));
     backButton = button(QStringLiteral("Zurück"), &WordListEditor::back);
@@ -105,6 +108,7 @@ void WordListEditor::createControls() {
     for (QPushButton* each : {newRowButton, deleteRowsButton, sortButton, undoButton, redoButton})
         buttons->addWidget(each);
     buttons->addStretch(1);
+    buttons->addWidget(lettersButton);
     buttons->addWidget(saveButton);
     buttons->addWidget(backButton);
     auto* middle = new QHBoxLayout;

@@ -32,6 +32,7 @@ public:
     QPushButton* sortButton;
     QPushButton* undoButton;
     QPushButton* redoButton;
+    QPushButton* lettersButton; // "Buchstaben aufnehmen"
     QPushButton* saveButton;
     QPushButton* backButton;
 

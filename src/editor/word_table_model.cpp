@@ -1,5 +1,6 @@
 #include "editor/word_table_model.h"
 
+#include "editor/recording_marks.h"
 #include "platform/collation.h"
 
 #include <QApplication>
@@ -68,7 +69,10 @@ QString WordTableModel::summary(const QModelIndex& current) const {
     if (marked > 0)
         text += QStringLiteral(", davon %1 markiert").arg(marked);
     text += QLatin1Char('.');
-    const QString about = current.isValid() ? data(current, Qt::ToolTipRole).toString() : QString();
+    // The record button of the row is not what the line tells about.
+    const QString about = current.isValid()
+                              ? data(index(current.row(), WordColumn), Qt::ToolTipRole).toString()
+                              : QString();
     if (!about.isEmpty())
         text += QStringLiteral(" Zeile %1: %2").arg(current.row() + 1).arg(about);
     return text;
@@ -79,13 +83,15 @@ int WordTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int WordTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : 4;
 }
 
 QVariant WordTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size())
         return {};
     const WordRow& row = rows_[index.row()];
+    if (index.column() == RecordColumn)
+        return recordCell(row.word, role);
     const QString text = cellText(row, index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -125,15 +131,39 @@ QVariant WordTableModel::headerData(int section, Qt::Orientation orientation, in
         return QStringLiteral("Wort");
     case PageColumn:
         return QStringLiteral("Seite");
-    default:
+    case SyllablesColumn:
         return QStringLiteral("Silben");
+    default:
+        return QStringLiteral("Aufnahme");
     }
 }
 
 Qt::ItemFlags WordTableModel::flags(const QModelIndex& index) const {
-    const bool splittable = index.column() != SyllablesColumn ||
-                            SyllableColumn::splittable(rows_.value(index.row()).word);
-    return QAbstractTableModel::flags(index) | (splittable ? Qt::ItemIsEditable : Qt::NoItemFlags);
+    const bool editable = index.column() == WordColumn || index.column() == PageColumn ||
+                          (index.column() == SyllablesColumn &&
+                           SyllableColumn::splittable(rows_.value(index.row()).word));
+    return QAbstractTableModel::flags(index) | (editable ? Qt::ItemIsEditable : Qt::NoItemFlags);
+}
+
+QVariant WordTableModel::recordCell(const QString& word, int role) const {
+    // A row without a word has nothing to record yet.
+    if (word.isEmpty())
+        return {};
+    const bool recorded = recorded_ && recorded_(word);
+    switch (role) {
+    case Qt::DecorationRole:
+        return RecordingMarks::icon(recorded);
+    case Qt::ToolTipRole:
+    case Qt::AccessibleTextRole:
+        return RecordingMarks::wordName(word, recorded);
+    default:
+        return {};
+    }
+}
+
+void WordTableModel::refreshRecordings() {
+    if (rowCount() > 0)
+        emit dataChanged(index(0, RecordColumn), index(rowCount() - 1, RecordColumn));
 }
 
 QString WordTableModel::cellText(const WordRow& row, int column) const {
@@ -181,6 +211,8 @@ bool WordTableModel::setData(const QModelIndex& index, const QVariant& value, in
         return false;
     const int row = index.row();
     const int column = index.column();
+    if (column == RecordColumn)
+        return false;
     if (column == SyllablesColumn)
         return setSplit(rows_[row].word, value.toString().trimmed());
     const QString text =
@@ -198,7 +230,7 @@ bool WordTableModel::setData(const QModelIndex& index, const QVariant& value, in
 void WordTableModel::setCell(int row, int column, const QString& text) {
     (column == WordColumn ? rows_[row].word : rows_[row].page) = text;
     // The mark of the row may change with either cell.
-    emit dataChanged(index(row, WordColumn), index(row, SyllablesColumn));
+    emit dataChanged(index(row, WordColumn), index(row, RecordColumn));
 }
 
 void WordTableModel::insertRows(int at, const QList<WordRow>& rows, const QString& action) {

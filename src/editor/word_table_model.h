@@ -6,12 +6,15 @@
 #include <QAbstractTableModel>
 #include <QUndoStack>
 
-// The rows of a word list for the teacher's table, columns "Wort", "Seite" and "Silben". Every edit
-// goes through its undo stack; a row that breaks the row rule is marked with the reason.
+#include <functional>
+
+// The rows of a word list for the teacher's table, columns "Wort", "Seite", "Silben" and the record
+// button of each word ("Aufnahme"). Every edit goes through its undo stack; a row that breaks the
+// row rule is marked with the reason.
 class WordTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { WordColumn, PageColumn, SyllablesColumn };
+    enum Column { WordColumn, PageColumn, SyllablesColumn, RecordColumn };
 
     explicit WordTableModel(QObject* parent = nullptr);
 
@@ -19,6 +22,12 @@ public:
     SyllableColumn& syllables() { return syllables_; }
     // The program's splits changed (the patterns came, the corrections file was read anew).
     void refreshSyllables();
+    // Whether a word has a recording; until it is set, none has.
+    void setRecordedCheck(std::function<bool(const QString& word)> recorded) {
+        recorded_ = std::move(recorded);
+    }
+    // A recording was made or deleted: the record buttons show it.
+    void refreshRecordings();
     // Unsaved edits: the rows differ from the last setRows() or markSaved().
     bool isModified() const { return !undo_.isClean(); }
     void markSaved() { undo_.setClean(); }
@@ -57,6 +66,7 @@ private:
     void setCell(int row, int column, const QString& text);
     bool setSplit(const QString& word, const QString& typed);
     QString cellText(const WordRow& row, int column) const;
+    QVariant recordCell(const QString& word, int role) const;
     void putRows(int at, const QList<WordRow>& rows);
     void takeRows(int at, int count);
     void replaceAll(const QList<WordRow>& rows);
@@ -64,4 +74,5 @@ private:
     QList<WordRow> rows_;
     QUndoStack undo_;
     SyllableColumn syllables_;
+    std::function<bool(const QString& word)> recorded_;
 };

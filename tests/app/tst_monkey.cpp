@@ -116,20 +116,26 @@ struct Monkey final : Dialogs {
         const QString wrong = failure.isEmpty() ? problem() : failure;
         return wrong.isEmpty() || fail(wrong);
     }
-    // Closes the window that shows: Yes to "Leave the game?", else No to "Save the changes?".
+    // Closes the window that shows, and the one it goes back to, until the main window shows:
+    // Yes to "Leave the game?", else No to "Save the changes?". A page of a window (the letters'
+    // recordings of "Wörterlisten") goes back to its window first.
     bool leave() {
-        QWidget* window = shownWindows().value(0);
-        if (!window || window == &fx.main())
-            return true;
-        for (const int answer : {MsgBox::Yes, MsgBox::No}) {
-            leaving = answer;
-            window->close();
-            Fixture::settle();
-            leaving = 0;
-            if (fx.main().isVisible() && !window->isVisible())
+        for (int depth = 0; depth < 2; ++depth) {
+            QWidget* window = shownWindows().value(0);
+            if (!window || window == &fx.main())
                 return true;
+            for (const int answer : {MsgBox::Yes, MsgBox::No}) {
+                leaving = answer;
+                window->close();
+                Fixture::settle();
+                leaving = 0;
+                if (!window->isVisible())
+                    break;
+            }
+            if (window->isVisible())
+                return fail(QStringLiteral("\"%1\" cannot be left").arg(window->windowTitle()));
         }
-        return fail(QStringLiteral("\"%1\" cannot be left").arg(window->windowTitle()));
+        return fx.main().isVisible() || fail(QStringLiteral("the main window does not come back"));
     }
     int pick(qsizetype count) { return static_cast<int>(random() % static_cast<quint64>(count)); }
     QPoint anywhere(const QWidget* w) { return {pick(w->width()), pick(w->height())}; }
