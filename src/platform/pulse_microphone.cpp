@@ -1,5 +1,7 @@
 #include "platform/pulse_microphone.h"
 
+#include "platform/pulse_connection.h"
+
 #include <cstring>
 #include <pulse/context.h>
 #include <pulse/introspect.h>
@@ -12,27 +14,13 @@ namespace {
 constexpr pa_usec_t kPieceMicroseconds = 20'000;
 } // namespace
 
-class PulseMicrophone::Lock {
-public:
-    explicit Lock(pa_threaded_mainloop* mainloop)
-        : mainloop_(mainloop) {
-        pa_threaded_mainloop_lock(mainloop_);
-    }
-    ~Lock() { pa_threaded_mainloop_unlock(mainloop_); }
-    Lock(const Lock&) = delete;
-    Lock& operator=(const Lock&) = delete;
-
-private:
-    pa_threaded_mainloop* mainloop_;
-};
-
 PulseMicrophone::~PulseMicrophone() {
     if (!mainloop_)
         return;
     {
-        Lock lock(mainloop_);
+        PulseLock lock(mainloop_);
         ended();
-        dropContext();
+        dropContext(context_);
     }
     pa_threaded_mainloop_stop(mainloop_);
     pa_threaded_mainloop_free(mainloop_);
@@ -49,7 +37,7 @@ void PulseMicrophone::start(int rate, std::function<void()> opened, std::functio
             return;
         }
     }
-    Lock lock(mainloop_);
+    PulseLock lock(mainloop_);
     ended();
     rate_ = rate;
     wanted_ = true;
@@ -64,7 +52,7 @@ void PulseMicrophone::start(int rate, std::function<void()> opened, std::functio
 Sound PulseMicrophone::stop() {
     if (!mainloop_)
         return {};
-    Lock lock(mainloop_);
+    PulseLock lock(mainloop_);
     Sound heard{std::move(samples_), rate_};
     ended();
     return heard;
@@ -73,18 +61,11 @@ Sound PulseMicrophone::stop() {
 // The connection of an earlier recording is used again, unless the server went away since.
 bool PulseMicrophone::connect() {
     if (context_ && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)))
-        dropContext();
+        dropContext(context_);
     if (context_)
         return true;
-    context_ = pa_context_new(pa_threaded_mainloop_get_api(mainloop_), "MOX-ABC");
-    if (!context_)
-        return false;
-    pa_context_set_state_callback(context_, &PulseMicrophone::contextChanged, this);
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) {
-        dropContext();
-        return false;
-    }
-    return true;
+    context_ = connectContext(mainloop_, &PulseMicrophone::contextChanged, this);
+    return context_ != nullptr;
 }
 
 void PulseMicrophone::askForSource() {
@@ -148,15 +129,6 @@ void PulseMicrophone::dropStream() {
         pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
     stream_ = nullptr;
-}
-
-void PulseMicrophone::dropContext() {
-    if (!context_)
-        return;
-    pa_context_set_state_callback(context_, nullptr, nullptr);
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
-    context_ = nullptr;
 }
 
 void PulseMicrophone::contextChanged(pa_context* context, void* microphone) {

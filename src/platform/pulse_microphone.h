@@ -28,15 +28,12 @@ public:
     Sound stop() override;
 
 private:
-    class Lock;
-
     bool connect();
     void askForSource();
     void openStream(const char* source);
     void answer(bool found);
     void ended();
     void dropStream();
-    void dropContext();
 
     static void contextChanged(pa_context* context, void* microphone);
     static void sourceTold(pa_context* context, const pa_source_info* source, int end,

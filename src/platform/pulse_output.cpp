@@ -1,5 +1,7 @@
 #include "platform/pulse_output.h"
 
+#include "platform/pulse_connection.h"
+
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -31,28 +33,14 @@ double milliseconds(size_t bytes, const pa_sample_spec* format) {
 
 } // namespace
 
-class PulseOutput::Lock {
-public:
-    explicit Lock(pa_threaded_mainloop* mainloop)
-        : mainloop_(mainloop) {
-        pa_threaded_mainloop_lock(mainloop_);
-    }
-    ~Lock() { pa_threaded_mainloop_unlock(mainloop_); }
-    Lock(const Lock&) = delete;
-    Lock& operator=(const Lock&) = delete;
-
-private:
-    pa_threaded_mainloop* mainloop_;
-};
-
 PulseOutput::~PulseOutput() {
     if (!mainloop_)
         return;
     {
-        Lock lock(mainloop_);
+        PulseLock lock(mainloop_);
         started_ = nullptr;
         dropStream();
-        dropContext();
+        dropContext(context_);
     }
     // Leaving the server is one message into the socket: a server that stopped answering does
     // not hold this up.
@@ -71,28 +59,21 @@ bool PulseOutput::connect() {
             return false;
         }
     }
-    Lock lock(mainloop_);
+    PulseLock lock(mainloop_);
     if (context_ && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) {
         dropStream();
-        dropContext();
+        dropContext(context_);
     }
     if (context_)
         return true;
-    context_ = pa_context_new(pa_threaded_mainloop_get_api(mainloop_), "MOX-ABC");
-    if (!context_)
-        return false;
-    pa_context_set_state_callback(context_, &PulseOutput::contextChanged, this);
-    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) {
-        dropContext();
-        return false;
-    }
-    return true;
+    context_ = connectContext(mainloop_, &PulseOutput::contextChanged, this);
+    return context_ != nullptr;
 }
 
 void PulseOutput::begin(int sampleRate, Started started) {
     if (!mainloop_)
         return;
-    Lock lock(mainloop_);
+    PulseLock lock(mainloop_);
     stopped();
     started_ = std::move(started);
     // A stream the server ended (its device went away) or of another rate is replaced.
@@ -106,7 +87,7 @@ void PulseOutput::begin(int sampleRate, Started started) {
 void PulseOutput::append(const char* bytes, qsizetype size) {
     if (!mainloop_)
         return;
-    Lock lock(mainloop_);
+    PulseLock lock(mainloop_);
     queue_.append(bytes, size);
     pump();
 }
@@ -114,7 +95,7 @@ void PulseOutput::append(const char* bytes, qsizetype size) {
 void PulseOutput::finish() {
     if (!mainloop_)
         return;
-    Lock lock(mainloop_);
+    PulseLock lock(mainloop_);
     finished_ = true;
     pump();
 }
@@ -122,7 +103,7 @@ void PulseOutput::finish() {
 void PulseOutput::halt() {
     if (!mainloop_)
         return;
-    Lock lock(mainloop_);
+    PulseLock lock(mainloop_);
     stopped();
 }
 
@@ -167,15 +148,6 @@ void PulseOutput::dropStream() {
     pa_stream_unref(stream_);
     stream_ = nullptr;
     written_ = 0;
-}
-
-void PulseOutput::dropContext() {
-    if (!context_)
-        return;
-    pa_context_set_state_callback(context_, nullptr, nullptr);
-    pa_context_disconnect(context_);
-    pa_context_unref(context_);
-    context_ = nullptr;
 }
 
 // Hands the server as much of the queue as it has room for; its requests call this again.

@@ -36,11 +36,8 @@ public:
     void halt();
 
 private:
-    class Lock;
-
     void openStream();
     void dropStream();
-    void dropContext();
     void pump();
     void stopped();
 
